@@ -1,0 +1,229 @@
+#include "shell/QtZeichenflaeche.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPolygon>
+
+#include <array>
+
+namespace shell {
+
+QColor zuQColor(figures::Farbe f)
+{
+    return QColor(figures::Rot(f), figures::Gruen(f), figures::Blau(f));
+}
+
+QtZeichenflaeche::QtZeichenflaeche(int breite, int hoehe)
+    : bild_(qMax(1, breite), qMax(1, hoehe), QImage::Format_RGB32)
+{
+    bild_.fill(Qt::black);
+    stift_ = QPen(Qt::black, 1);
+    pinsel_ = QBrush(Qt::white);
+    schrift_ = QFont(sansFamilie(), 8);
+}
+
+QtZeichenflaeche::~QtZeichenflaeche() { malerBeenden(); }
+
+void QtZeichenflaeche::setzeGroesse(int breite, int hoehe)
+{
+    breite = qMax(1, breite);
+    hoehe = qMax(1, hoehe);
+    if (breite == bild_.width() && hoehe == bild_.height())
+        return;
+    malerBeenden();
+    bild_ = QImage(breite, hoehe, QImage::Format_RGB32);
+    bild_.fill(Qt::black);
+}
+
+QString QtZeichenflaeche::sansFamilie()
+{
+    static const QString familie = [] {
+        const QStringList familien = QFontDatabase::families();
+        for (const char* k : {"DejaVu Sans", "Noto Sans", "Liberation Sans", "Arial"})
+            if (familien.contains(QString::fromLatin1(k)))
+                return QString::fromLatin1(k);
+        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    }();
+    return familie;
+}
+
+QString QtZeichenflaeche::symbolFamilie()
+{
+    static const QString familie = [] {
+        const QStringList familien = QFontDatabase::families();
+        for (const char* k : {"Symbola", "DejaVu Sans", "Noto Sans Symbols", "Noto Sans Symbols2"})
+            if (familien.contains(QString::fromLatin1(k)))
+                return QString::fromLatin1(k);
+        return sansFamilie();
+    }();
+    return familie;
+}
+
+QPainter& QtZeichenflaeche::maler()
+{
+    if (!maler_) {
+        maler_ = std::make_unique<QPainter>(&bild_);
+        maler_->setRenderHint(QPainter::Antialiasing, kantenglaettung_);
+        maler_->setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    maler_->setPen(stift_);
+    maler_->setBrush(pinsel_);
+    return *maler_;
+}
+
+void QtZeichenflaeche::malerBeenden()
+{
+    if (maler_) {
+        maler_->end();
+        maler_.reset();
+    }
+}
+
+void QtZeichenflaeche::fuellen(figures::Farbe farbe)
+{
+    malerBeenden();
+    bild_.fill(zuQColor(farbe));
+}
+
+void QtZeichenflaeche::flip()
+{
+    malerBeenden();
+    if (beimFlip_)
+        beimFlip_(bild_);
+}
+
+void QtZeichenflaeche::stift(figures::Farbe farbe, int breite, figures::Stiftstil stil)
+{
+    Qt::PenStyle s = Qt::SolidLine;
+    switch (stil) {
+    case figures::Stiftstil::Durchgezogen: s = Qt::SolidLine; break;
+    case figures::Stiftstil::Gestrichelt: s = Qt::DashLine; break;
+    case figures::Stiftstil::Gepunktet: s = Qt::DotLine; break;
+    case figures::Stiftstil::StrichPunkt: s = Qt::DashDotLine; break;
+    case figures::Stiftstil::StrichPunktPunkt: s = Qt::DashDotDotLine; break;
+    case figures::Stiftstil::Keiner: s = Qt::NoPen; break;
+    }
+    stift_ = QPen(zuQColor(farbe), qMax(0, breite), s, Qt::RoundCap, Qt::RoundJoin);
+    // Width 1 is a cosmetic one-pixel pen, as on the original surface.
+    if (breite <= 1)
+        stift_.setWidth(0);
+}
+
+void QtZeichenflaeche::pinsel(figures::Farbe farbe, figures::Pinselstil stil)
+{
+    pinsel_ = stil == figures::Pinselstil::Voll ? QBrush(zuQColor(farbe)) : QBrush(Qt::NoBrush);
+}
+
+void QtZeichenflaeche::bewegeZu(int x, int y) { position_ = QPoint(x, y); }
+
+void QtZeichenflaeche::linieZu(int x, int y)
+{
+    maler().drawLine(position_, QPoint(x, y));
+    position_ = QPoint(x, y);
+}
+
+void QtZeichenflaeche::ellipse(int x1, int y1, int x2, int y2)
+{
+    // Right and bottom edges are exclusive, as on the original canvas.
+    maler().drawEllipse(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+}
+
+void QtZeichenflaeche::polygon(const std::vector<figures::Punkt>& punkte)
+{
+    QPolygon p;
+    p.reserve(static_cast<int>(punkte.size()));
+    for (const auto& q : punkte)
+        p << QPoint(q.x, q.y);
+    maler().drawPolygon(p);
+}
+
+void QtZeichenflaeche::polylinie(const std::vector<figures::Punkt>& punkte)
+{
+    QPolygon p;
+    p.reserve(static_cast<int>(punkte.size()));
+    for (const auto& q : punkte)
+        p << QPoint(q.x, q.y);
+    maler().drawPolyline(p);
+}
+
+void QtZeichenflaeche::schrift(const figures::Schrift& s)
+{
+    QString familie = sansFamilie();
+    if (s.name == "wingdings" || s.name == "Symbol" || s.name == "Tierkreis")
+        familie = symbolFamilie();
+    schrift_ = QFont(familie);
+    schrift_.setPointSize(qMax(1, s.groesse));
+    schrift_.setBold(s.fett);
+    schriftFarbe_ = zuQColor(s.farbe);
+}
+
+void QtZeichenflaeche::textAus(int x, int y, const std::string& text)
+{
+    QPainter& p = maler();
+    p.setFont(schrift_);
+    const QString t = QString::fromStdString(text);
+    QFontMetrics fm(schrift_, &bild_);
+    QRect r(x, y, fm.horizontalAdvance(t), fm.height());
+    if (pinsel_.style() != Qt::NoBrush)
+        p.fillRect(r, pinsel_);
+    p.setPen(schriftFarbe_);
+    p.drawText(QPoint(x, y + fm.ascent()), t);
+    p.setPen(stift_);
+}
+
+int QtZeichenflaeche::textBreite(const std::string& text)
+{
+    QFontMetrics fm(schrift_, &bild_);
+    return fm.horizontalAdvance(QString::fromStdString(text));
+}
+
+int QtZeichenflaeche::textHoehe(const std::string&)
+{
+    QFontMetrics fm(schrift_, &bild_);
+    return fm.height();
+}
+
+const QImage* QtZeichenflaeche::sternbild(int nr) const
+{
+    static std::array<QImage, 3> bilder;
+    static std::array<bool, 3> geladen{};
+    if (nr < 0 || nr > 2)
+        return nullptr;
+    if (!geladen[static_cast<size_t>(nr)]) {
+        geladen[static_cast<size_t>(nr)] = true;
+        QImage b(QStringLiteral(":/sterne/sterne%1.png").arg(nr));
+        if (!b.isNull()) {
+            // Black is transparent.
+            QImage maske = b.convertToFormat(QImage::Format_ARGB32);
+            for (int y = 0; y < maske.height(); ++y) {
+                auto* zeile = reinterpret_cast<QRgb*>(maske.scanLine(y));
+                for (int x = 0; x < maske.width(); ++x)
+                    if ((zeile[x] & 0x00FFFFFF) == 0)
+                        zeile[x] = 0;
+            }
+            bilder[static_cast<size_t>(nr)] = maske;
+        }
+    }
+    const QImage& b = bilder[static_cast<size_t>(nr)];
+    return b.isNull() ? nullptr : &b;
+}
+
+void QtZeichenflaeche::bildZeichnen(int bild, int x, int y)
+{
+    if (const QImage* b = sternbild(bild))
+        maler().drawImage(QPoint(x, y), *b);
+}
+
+int QtZeichenflaeche::bildBreite(int bild) const
+{
+    const QImage* b = sternbild(bild);
+    return b ? b->width() : 0;
+}
+
+int QtZeichenflaeche::bildHoehe(int bild) const
+{
+    const QImage* b = sternbild(bild);
+    return b ? b->height() : 0;
+}
+
+} // namespace shell

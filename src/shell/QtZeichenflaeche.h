@@ -1,0 +1,72 @@
+#pragma once
+// The real canvas: a QPainter on a QImage back buffer. The main window shows
+// the buffer on flip(); velmora-cli saves it as PNG.
+
+#include "figures/Zeichenflaeche.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+
+#include <functional>
+#include <memory>
+
+namespace shell {
+
+QColor zuQColor(figures::Farbe f);
+
+class QtZeichenflaeche : public figures::Zeichenflaeche {
+public:
+    explicit QtZeichenflaeche(int breite = 1, int hoehe = 1);
+    ~QtZeichenflaeche() override;
+
+    // Resizes the back buffer (content is lost; the next frame redraws it).
+    void setzeGroesse(int breite, int hoehe);
+    const QImage& bild() const { return bild_; }
+    // Called by flip() with the finished back buffer (the window repaints).
+    void beimFlip(std::function<void(const QImage&)> f) { beimFlip_ = std::move(f); }
+    void setzeKantenglaettung(bool an) { kantenglaettung_ = an; }
+
+    int breite() const override { return bild_.width(); }
+    int hoehe() const override { return bild_.height(); }
+    void fuellen(figures::Farbe farbe) override;
+    void flip() override;
+    void stift(figures::Farbe farbe, int breite, figures::Stiftstil stil) override;
+    void pinsel(figures::Farbe farbe, figures::Pinselstil stil) override;
+    void bewegeZu(int x, int y) override;
+    void linieZu(int x, int y) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void polygon(const std::vector<figures::Punkt>& punkte) override;
+    void polylinie(const std::vector<figures::Punkt>& punkte) override;
+    void schrift(const figures::Schrift& s) override;
+    void textAus(int x, int y, const std::string& text) override;
+    int textBreite(const std::string& text) override;
+    int textHoehe(const std::string& text) override;
+    void bildZeichnen(int bild, int x, int y) override;
+    int bildBreite(int bild) const override;
+    int bildHoehe(int bild) const override;
+
+    // The font family used for "MS Sans Serif"/"Arial" requests and for the
+    // zodiac glyphs.
+    static QString sansFamilie();
+    static QString symbolFamilie();
+
+private:
+    QPainter& maler();
+    void malerBeenden();
+    const QImage* sternbild(int nr) const;
+
+    QImage bild_;
+    std::unique_ptr<QPainter> maler_;
+    QPen stift_;
+    QBrush pinsel_;
+    QFont schrift_;
+    QColor schriftFarbe_;
+    QPoint position_;
+    bool kantenglaettung_ = false;
+    std::function<void(const QImage&)> beimFlip_;
+};
+
+} // namespace shell
