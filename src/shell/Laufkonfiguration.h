@@ -1,0 +1,69 @@
+#pragma once
+// What the next run is made of: the representation, the menu options and the
+// persisted settings that a run reads. The main window keeps it in step with
+// its menu check marks; the run engine only reads it.
+
+#include "figures/Farbe.h"
+
+namespace shell {
+
+enum class Darstellung {
+    Ueberblick,
+    ZweiPlaneten,
+    DreiPlaneten,
+    Baryzentrum,
+    Mond,
+    Rotationen,
+    Langzeit,
+    Mysterium,
+};
+
+enum class Koerper3D { Tetraeder, Hexaeder, Oktaeder, Ikosaeder, Dodekaeder, Dodekaederstern, Ikosaederstern, Anzahl };
+
+enum class TierkreisArt { Zeichen = 0, Sternbilder = 1, Keiner = 2 };
+
+struct Laufkonfiguration {
+    // The checked radio item of the "Darstellung" menu (dMysterium is derived
+    // from MysteriumModus, see darstellung()).
+    Darstellung menueDarstellung = Darstellung::Ueberblick;
+
+    bool koerper3D[static_cast<int>(Koerper3D::Anzahl)] = {};
+    bool metamorphose = false;
+    bool keplersMysterium = false;
+
+    bool ergebnisSofort = false;          // "Ergebnis sofort"
+    bool planetenNurZuBeginn = false;     // "Planeten nur zu Beginn"
+    bool drehungDerFiguren = false;       // "Drehung der Figuren"
+    bool zentrumMarkieren = false;
+    bool legende = false;
+    bool massstab = false;
+    bool sonneZentrum = false;
+    TierkreisArt tierkreis = TierkreisArt::Keiner;
+    bool julianischesDatum = false;
+    bool startzeitJetzt = false;
+
+    bool hoheGenauigkeit = false;
+    bool mitPraezession = false;
+    int intAnzahlBerechn = 1;             // 1, 2, 3
+    int bahnpunkteFaktor = 1;             // 1, 2, 4, 8
+    bool datenausgabe = false;            // "Datenausgabe"
+    int intBilditem = -1;                 // star background 0..2, -1 none
+    figures::Farbe intFarbeHintergrund = 0;
+    bool boolAnfangsanimation = true;
+    bool boolZitateAnzeigen = true;
+
+    // Options of the chosen representation's dialog that the run loop itself
+    // needs (the dialogs fill them in).
+    bool nurDatenausgabe = false;         // overview "nur Datenausgabe"
+    bool ohneEntfernungen = false;        // overview "Darstellung ohne Entfernungen"
+    bool mondSpurZeichnen = false;        // Moon "Spur zeichnen"
+    bool bahnsphaeren = false;            // long-term "Bahnsphären"
+    bool schleifen2Pl = false;            // 2 planets with loops
+    bool konjunktionsstern = false;       // 2 planets "Konjunktionsstern"
+    bool oppositionsstern = false;        // 2 planets "Oppositionsstern"
+
+    int beispielSchrittgrenze = 12000;
+    int beispielKonstellationsgrenze = 1200;
+};
+
+} // namespace shell

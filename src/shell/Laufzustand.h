@@ -1,0 +1,108 @@
+#pragma once
+// The flags, counters, times and bodies of the run in progress. One instance,
+// owned by the main window; the run engine writes it, the window's handlers
+// only set flags and view values that the loop reads at its next iteration.
+
+#include "shell/Laufkonfiguration.h"
+
+#include <vector>
+
+namespace shell {
+
+struct Laufzustand {
+    bool LaufAktiv = false;
+    bool PauseAktiv = false;
+    bool FigurFertig = false;
+    bool Abbruch = false;
+    bool NeuZeichnen = false;
+    bool Startphase = true;
+    bool ErstesZeichnen = true;
+    bool MysteriumModus = false;
+    bool BeispielModus = false;
+    bool AnimationUeberspringen = false;
+    bool ZitatSichtbar = false;
+    bool EinstellungenGeaendert = false;
+    bool NurBisImLauf = false;
+    bool ZentrumZiehen = false;
+    bool MausGedrueckt = false;
+    bool ZentrumBewegt = false;
+    bool VorausGrenzeErreicht = false;
+    bool NurAussenNormal = false;
+    bool SofortReduziert = false;      // the "Ergebnis sofort" count had to be cut to the validity limit
+    bool NurBisFrageErlaubt = true;    // the question of "Planeten nur zu Beginn" may be asked
+    bool DatenOnlyLauf = false;        // this run is a data-only overview
+
+    double Ruhezeitpunkt = 0;          // seconds on the host clock
+
+    int Schritt = 0;
+    int Schrittzahl = 0;
+    int Konstellationszahl = 0;
+    int KonjIndex = 0;
+    int OppoIndex = 0;
+    int Vorausanzahl = 0;
+    int Rueckschritte = 0;
+    int MondSpurZaehler = 0;
+    int LangzeitSchritt = 0;
+    int MetamorphoseZaehler = 0;
+    int Sternmodus = 0;                // 2 planets: 0 none, 1 conj., 2 opp., 3 both conj. first, 4 both opp. first
+
+    double Starttag = 0;
+    double AktuellerTag = 0;
+    double Schrittweite = 1;
+    double Gueltigkeitsgrenze = 9999999.0;
+    double SynodischePeriode = 0;
+    double Ereignistag = 0;
+
+    int Koerper1 = 0, Koerper2 = 0, Zentrumskoerper = 0;
+    int KleinsterKoerper = 0, GroessterKoerper = 0;
+    bool Auswahl[22] = {};
+
+    int Tempo = 0;
+    int Wartezeit = 0;
+
+    int Breite = 0, Hoehe = 0;
+    double Hoehenfaktor = 1;
+    int MitteX = 0, MitteY = 0, VerschiebungX = 0, VerschiebungY = 0;
+    double WinkelX = 0, WinkelY = 0, WinkelZ = 0, Zoom = 1;
+
+    // Run limits (set-up step 4).
+    int MaxSchritte = 12000;
+    int MaxKonstellationen = 1200;
+    int Schrittgrenze = 12000;
+    int Konstellationsgrenze = 1200;
+    int FigurenAnzahl = 10;
+    int gemerkteFigurenAnzahl = 10;
+    int NurBisIndex = 15;
+    int NurBisAnzahl = 15;
+    int Zeilengrenze = 10000;
+    int letzteAnzahlBerechn = 0;       // "Anzahl Berechnungen" of the previous run (0: none yet)
+    int Bahnpunktzahl = 118;
+    double Bahnschrittfaktor = 0.75;
+
+    // Remembered counts of the count dialog per representation.
+    int gemerkteAnzahlRotationen = 500, gemerkteAnzahlMond = 500, gemerkteAnzahlBary = 500;
+    int gemerkteAnzahl3Pl = 500, gemerkteAnzahl2Pl = 5000;
+
+    // Screen metrics at program start.
+    int StartBildschirmBreite = 0, StartBildschirmHoehe = 0, StartFarbtiefe = 0;
+    double PixelProZoll = 96;
+    double Schriftfaktor = 1;
+    int Greifradius = 10;
+
+    int TierkreisTaste = 0;
+};
+
+// The run's arrays: sized once at run start, released by Beenden. Nothing is
+// allocated per step.
+struct Laufspeicher {
+    std::vector<double> Ereignistage;
+    std::vector<double> EreignisWerte[4];
+    std::vector<double> EreignisX[4], EreignisY[4], EreignisZ[4];
+    std::vector<double> cosTabelle, sinTabelle;
+
+    void anlegen(int maxKonstellationen);
+    void freigeben();
+    bool angelegt() const { return !Ereignistage.empty(); }
+};
+
+} // namespace shell

@@ -1,0 +1,302 @@
+#include "TestHost.h"
+
+#include "shell/Hauptprozedur.h"
+#include "sprache/Sprache.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace shell;
+using testhost::TestHost;
+
+namespace {
+
+// A representation with a fixed step count, a start day and an optional
+// number of events; records the steps it drew.
+class Probeablauf : public Darstellungsablauf {
+public:
+    int schritte = 10;
+    double starttag = 0;
+    double schrittweite = 1;
+    bool vorbereitungOk = true;
+    std::vector<int> gezeichnet;
+    bool vorbereiten(Laufkontext& l) override
+    {
+        l.z.Starttag = starttag;
+        l.z.Schrittweite = schrittweite;
+        l.z.Schrittzahl = schritte;
+        l.z.Konstellationszahl = 0;
+        return vorbereitungOk;
+    }
+    void schritt(Laufkontext& l) override { gezeichnet.push_back(l.z.Schritt); }
+};
+
+struct Lauf : ::testing::Test {
+    Laufzustand z;
+    Laufkonfiguration k;
+    TestHost host;
+    std::unique_ptr<Hauptprozedur> engine;
+    Probeablauf* ablauf = nullptr;
+
+    void SetUp() override
+    {
+        z.Startphase = false;
+        z.StartBildschirmBreite = 1024;
+        z.StartBildschirmHoehe = 768;
+        z.StartFarbtiefe = 32;
+        k.menueDarstellung = Darstellung::ZweiPlaneten;
+        engine = std::make_unique<Hauptprozedur>(z, k, host);
+        auto a = std::make_unique<Probeablauf>();
+        ablauf = a.get();
+        engine->registrieren(Darstellung::ZweiPlaneten, std::move(a));
+    }
+};
+
+TEST(Tempo, TabelleUndUngueltigeWerte)
+{
+    const int erwartet[] = {800, 400, 200, 100, 60, 35, 20, 12, 7, 0};
+    for (int t = 1; t <= 10; ++t)
+        EXPECT_EQ(WartezeitAusTempo(t), erwartet[t - 1]) << "tempo " << t;
+    EXPECT_EQ(WartezeitAusTempo(0), 0);
+    EXPECT_EQ(WartezeitAusTempo(11), 0);
+}
+
+TEST_F(Lauf, WartezeitenNachTempoUndUeberblickDreimalSchneller)
+{
+    host.tempo = 1;
+    ablauf->schritte = 3;
+    // End the run once it is complete.
+    host.beimPumpen = [&](int) { if (z.FigurFertig) engine->beenden(); };
+    engine->ausfuehren();
+    // steps 0..3 drawn, each followed by 800 ms; the complete figure waits 0.
+    ASSERT_GE(host.schlafzeiten.size(), 4u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(host.schlafzeiten[static_cast<size_t>(i)], 800);
+    EXPECT_EQ(ablauf->gezeichnet.front(), 0);
+    EXPECT_EQ(ablauf->gezeichnet[3], 3);
+
+    // The overview waits a third (integer division): 400 / 3 = 133.
+    Probeablauf* ue = new Probeablauf;
+    ue->schritte = 1;
+    engine->registrieren(Darstellung::Ueberblick, std::unique_ptr<Darstellungsablauf>(ue));
+    k.menueDarstellung = Darstellung::Ueberblick;
+    host.tempo = 2;
+    host.schlafzeiten.clear();
+    engine->ausfuehren();
+    ASSERT_FALSE(host.schlafzeiten.empty());
+    EXPECT_EQ(host.schlafzeiten.front(), 133);
+}
+
+TEST_F(Lauf, TempoAenderungWirktAmNaechstenSchritt)
+{
+    host.tempo = 5;
+    ablauf->schritte = 5;
+    host.beimPumpen = [&](int) {
+        if (z.Schritt == 2) host.tempo = 10;
+        if (z.FigurFertig) engine->beenden();
+    };
+    engine->ausfuehren();
+    ASSERT_GE(host.schlafzeiten.size(), 2u);
+    EXPECT_EQ(host.schlafzeiten[0], 60);
+    EXPECT_EQ(host.schlafzeiten[1], 60);
+    // tempo 10: no more sleeping at all
+    EXPECT_EQ(host.schlafzeiten.size(), 2u);
+}
+
+TEST_F(Lauf, FertigeFigurEndetNachFuenfMinutenOhneBedienung)
+{
+    ablauf->schritte = 2;
+    engine->ausfuehren();
+    EXPECT_FALSE(z.LaufAktiv);
+    EXPECT_TRUE(z.FigurFertig);
+    EXPECT_TRUE(z.Abbruch);
+    // The last step keeps being redrawn: step 2 is the last one drawn.
+    EXPECT_EQ(ablauf->gezeichnet.back(), 2);
+    EXPECT_GT(host.uhr - 1000.0, RuhezeitGrenze);
+    EXPECT_TRUE(host.startAn);
+    EXPECT_FALSE(host.gesperrt);
+}
+
+TEST_F(Lauf, PauseEndetNachFuenfMinutenUndReglerStartetNeu)
+{
+    ablauf->schritte = 1000000;
+    double pausiertUm = 0, gestempeltUm = 0;
+    host.beimPumpen = [&](int n) {
+        if (n == 3) { engine->pauseUmschalten(); pausiertUm = host.uhr; }
+        // after four minutes a slider moves
+        if (pausiertUm > 0 && gestempeltUm == 0 && host.uhr - pausiertUm > 240) {
+            engine->ruhezeitStempeln();
+            gestempeltUm = host.uhr;
+        }
+    };
+    engine->ausfuehren();
+    EXPECT_FALSE(z.LaufAktiv);
+    ASSERT_GT(gestempeltUm, 0);
+    // ended five minutes after the slider change, not after the pause
+    EXPECT_GT(host.uhr - gestempeltUm, RuhezeitGrenze);
+    EXPECT_LT(host.uhr - gestempeltUm, RuhezeitGrenze + 1);
+    // while paused the same step is drawn again and again
+    EXPECT_EQ(ablauf->gezeichnet.back(), ablauf->gezeichnet[ablauf->gezeichnet.size() - 100]);
+}
+
+TEST_F(Lauf, BeendenImLaufUndInDerVorbereitung)
+{
+    ablauf->schritte = 1000;
+    host.beimPumpen = [&](int n) { if (n == 5) engine->beenden(); };
+    engine->ausfuehren();
+    EXPECT_FALSE(z.LaufAktiv);
+    EXPECT_EQ(ablauf->gezeichnet.size(), 4u); // the fifth iteration stops before drawing
+    EXPECT_FALSE(engine->speicher().angelegt());
+
+    // A preparation that ends the run (Beenden during a pre-calculation)
+    // draws nothing.
+    ablauf->gezeichnet.clear();
+    ablauf->vorbereitungOk = false;
+    engine->ausfuehren();
+    EXPECT_TRUE(ablauf->gezeichnet.empty());
+    EXPECT_FALSE(z.LaufAktiv);
+    EXPECT_TRUE(host.startAn);
+}
+
+TEST_F(Lauf, BeendenImLeerlaufIstHarmlos)
+{
+    engine->beenden();
+    EXPECT_FALSE(z.LaufAktiv);
+    EXPECT_TRUE(z.Abbruch);
+    EXPECT_TRUE(host.startAn);
+    EXPECT_FALSE(host.gesperrt);
+    // the next run starts normally
+    ablauf->schritte = 1;
+    host.beimPumpen = [&](int) { if (z.FigurFertig) engine->beenden(); };
+    engine->ausfuehren();
+    EXPECT_EQ(ablauf->gezeichnet.size(), 2u);
+}
+
+TEST_F(Lauf, GueltigkeitsgrenzeBeendetMitMeldung)
+{
+    sprache::setzeSprache(sprache::Sprache::Deutsch);
+    // start right at the limit: the first step's successor lies beyond it
+    ablauf->starttag = 9999999.0 - 0.5;
+    ablauf->schritte = 100;
+    host.beimPumpen = [&](int) { if (z.FigurFertig) engine->beenden(); };
+    engine->ausfuehren();
+    ASSERT_EQ(host.meldungen.size(), 1u);
+    EXPECT_NE(host.meldungen[0].find("25000 Jahren"), std::string::npos) << host.meldungen[0];
+    EXPECT_EQ(ablauf->gezeichnet, std::vector<int>{0}); // complete after its first step
+    sprache::setzeSprache(sprache::Sprache::Englisch);
+}
+
+TEST_F(Lauf, EndtestEreignisseUndSchritte)
+{
+    // Events decide the end unless the representation is 2 planets.
+    struct Ereignislauf : Probeablauf {
+        bool vorbereiten(Laufkontext& l) override
+        {
+            Probeablauf::vorbereiten(l);
+            l.z.Konstellationszahl = 3;
+            return true;
+        }
+        void schritt(Laufkontext& l) override
+        {
+            Probeablauf::schritt(l);
+            if (!l.z.FigurFertig && !l.z.PauseAktiv) l.z.KonjIndex = l.z.Schritt / 2;
+        }
+    };
+    auto* e = new Ereignislauf;
+    e->schritte = 100;
+    engine->registrieren(Darstellung::DreiPlaneten, std::unique_ptr<Darstellungsablauf>(e));
+    k.menueDarstellung = Darstellung::DreiPlaneten;
+    host.beimPumpen = [&](int) { if (z.FigurFertig) engine->beenden(); };
+    engine->ausfuehren();
+    // KonjIndex reaches 3 at step 6; the run is complete there
+    EXPECT_EQ(e->gezeichnet[6], 6);
+    EXPECT_EQ(e->gezeichnet.back(), 6);
+    EXPECT_TRUE(host.meldungen.empty());
+}
+
+TEST_F(Lauf, AufloesungsaenderungBeendetSchleifeOhneZuruecksetzen)
+{
+    ablauf->schritte = 100;
+    host.beimPumpen = [&](int n) { if (n == 3) host.schirm.breite = 1280; };
+    engine->ausfuehren();
+    EXPECT_EQ(host.meldungen.size(), 1u);
+    EXPECT_TRUE(z.LaufAktiv);  // left locked until the user presses Beenden
+    EXPECT_TRUE(host.gesperrt);
+    engine->beenden();
+    EXPECT_FALSE(host.gesperrt);
+}
+
+TEST_F(Lauf, VerloreneFlaecheKostetEinenFrame)
+{
+    ablauf->schritte = 3;
+    host.beimPumpen = [&](int n) {
+        if (n == 2) host.flaecheObj.verlierBeimNaechstenZeichnen();
+        if (z.FigurFertig) engine->beenden();
+    };
+    engine->ausfuehren();
+    EXPECT_FALSE(host.programmEnde);
+    EXPECT_TRUE(host.meldungen.empty());
+
+    // With another colour depth the program ends after the message.
+    host.pumps = 0;
+    host.beimPumpen = [&](int n) {
+        if (n == 2) { host.schirm.farbtiefe = 16; host.flaecheObj.verlierBeimNaechstenZeichnen(); }
+    };
+    engine->ausfuehren();
+    EXPECT_TRUE(host.programmEnde);
+    EXPECT_EQ(host.meldungen.size(), 1u);
+}
+
+TEST_F(Lauf, EinzelschrittInDerPause)
+{
+    // Paused: every iteration steps back, so the same step is redrawn. At
+    // tempo 1, two quick presses (unpause, then pause again during the 800 ms
+    // wait) let exactly one step through.
+    host.tempo = 1;
+    ablauf->schritte = 1000;
+    int pausiertBei = -1;
+    bool zweiterDruck = false;
+    host.beimPumpen = [&](int n) {
+        if (n == 3) { engine->pauseUmschalten(); }
+        if (n == 10) { pausiertBei = ablauf->gezeichnet.back(); engine->pauseUmschalten(); zweiterDruck = true; }
+        if (n == 20) engine->beenden();
+    };
+    host.beimSchlafen = [&](int ms) {
+        if (zweiterDruck && ms == 800) { engine->pauseUmschalten(); zweiterDruck = false; }
+    };
+    engine->ausfuehren();
+    ASSERT_GE(pausiertBei, 0);
+    EXPECT_EQ(ablauf->gezeichnet.back(), pausiertBei + 1);
+}
+
+TEST(Startphase, OhneAnimationStarttextDannLeerlauf)
+{
+    Laufzustand z;
+    Laufkonfiguration k;
+    TestHost host;
+    z.StartBildschirmBreite = 1024;
+    z.StartBildschirmHoehe = 768;
+    z.StartFarbtiefe = 32;
+    z.MysteriumModus = true;
+    k.boolAnfangsanimation = false;
+    Hauptprozedur engine(z, k, host);
+    engine.ausfuehren();
+    EXPECT_FALSE(z.Startphase);
+    EXPECT_FALSE(z.MysteriumModus);
+    EXPECT_FALSE(z.LaufAktiv);
+    EXPECT_TRUE(host.menues);
+    EXPECT_TRUE(host.bedienfeld);
+    EXPECT_EQ(host.dx, 60);
+    EXPECT_EQ(host.dy, 30);
+    // the start text stands for 2500 ms, without the 1000 ms wait before it
+    EXPECT_EQ(host.schlafzeiten, std::vector<int>{2500});
+    auto texte = host.flaecheObj.nurArt(figures::Aufzeichnung::Art::Text);
+    ASSERT_EQ(texte.size(), 2u);
+    EXPECT_EQ(texte[0].text, "Velmora");
+    EXPECT_EQ(texte[0].schrift.farbe, figures::RotFarbe);
+    EXPECT_EQ(texte[0].punkte[0].y, 137); // round(600 / 4.375)
+    EXPECT_EQ(texte[1].punkte[0].y, 222); // round(600 / 2.70333)
+}
+
+} // namespace
