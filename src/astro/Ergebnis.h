@@ -43,7 +43,9 @@ public:
     const T& wert() const { return *wert_; }
     T& wert() { return *wert_; }
     const T& operator*() const { return *wert_; }
+    T& operator*() { return *wert_; }
     const T* operator->() const { return &*wert_; }
+    T* operator->() { return &*wert_; }
     const Status& status() const { return status_; }
 
 private:
