@@ -1,0 +1,60 @@
+#include "astro/Gueltigkeit.h"
+
+#include <array>
+
+namespace astro {
+
+namespace {
+
+constexpr std::array<Startbereich, 3> kStartbereiche = {{
+    {-2600000.0, 2000000.0, "astro.startbereich.eng", "astro.starthinweis.eng"},
+    {-18262487.0, 15000000.0, "astro.startbereich.aeussere", "astro.starthinweis.aeussere"},
+    {-9999999.0, 7000000.0, "astro.startbereich.standard", "astro.starthinweis.standard"},
+}};
+
+// Messages of the run limits live with the run engine's texts.
+constexpr std::array<Gueltigkeitsgrenze, 5> kGrenzen = {{
+    {2600000.0, "lauf.gueltigkeit.7000"},
+    {374381.0, "lauf.gueltigkeit.1000"},
+    {9999999.0, "lauf.gueltigkeit.25000"},
+    {18262487.0, "lauf.gueltigkeit.50000"},
+    {950400.0, "lauf.gueltigkeit.chiron"},
+}};
+
+} // namespace
+
+const Startbereich& StartbereichFuer(Startbereichsfall fall) { return kStartbereiche[static_cast<int>(fall)]; }
+
+Startbereichsfall StartbereichsfallFuer(bool hoheGenauigkeit, bool mitMond, bool nurJupiterBisPluto)
+{
+    if (hoheGenauigkeit || mitMond)
+        return Startbereichsfall::Eng;
+    return nurJupiterBisPluto ? Startbereichsfall::Aeussere : Startbereichsfall::Standard;
+}
+
+const Gueltigkeitsgrenze& GueltigkeitsgrenzeFuer(Grenzfall fall) { return kGrenzen[static_cast<int>(fall)]; }
+
+Grenzfall GrenzfallFuer(bool hoheGenauigkeit, bool mondDarstellung, bool mitKleinplanet, bool mitChiron,
+                        bool nurJupiterBisPluto)
+{
+    if (hoheGenauigkeit && mitKleinplanet)
+        return Grenzfall::KleinplanetHoch;
+    if (hoheGenauigkeit || mondDarstellung)
+        return Grenzfall::HoheGenauigkeit;
+    if (mitChiron)
+        return Grenzfall::ChironNormal;
+    if (nurJupiterBisPluto)
+        return Grenzfall::AeussereNormal;
+    return Grenzfall::Normal;
+}
+
+Tageszahl StartzeitBegrenzen(Tageszahl start, double grenzeTage)
+{
+    if (start < -grenzeTage)
+        return -grenzeTage;
+    if (start > grenzeTage)
+        return grenzeTage - 182625.0;
+    return start;
+}
+
+} // namespace astro
