@@ -1,0 +1,335 @@
+#include "figures/Legende.h"
+
+#include "figures/Punktliste.h"
+#include "sprache/Sprache.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace figures {
+
+namespace {
+
+constexpr double KmProAE = 149.597870691;  // 10^6 km per astronomical unit
+constexpr double TageProTropischesJahr = 365.24219;
+constexpr double TageProJahr = 365.25;
+constexpr int WertSpalte = 108;     // value column, pixels from the legend's margin
+constexpr int MusterBreite = 12;    // room for a line's sample left of its text
+constexpr int GrosseSchrift = 10;   // point size of "Beschriftung größer"
+
+const std::string& T(const char* schluessel) { return sprache::T(schluessel); }
+
+std::string Koerpername(int koerper)
+{
+    return sprache::T("koerper.name." + std::to_string(koerper));
+}
+
+void Schriftsetzen(Zeichenflaeche& z, const Einstellungssatz& s, int groesse)
+{
+    z.schrift({"MS Sans Serif", groesse, s.IntFarbeBahnen, false});
+}
+
+// Text centred horizontally on x with its top at y.
+void TextZentriert(Zeichenflaeche& z, int x, int y, const std::string& text)
+{
+    z.textAus(x - z.textBreite(text) / 2, y, text);
+}
+
+std::string Ohneleerzeichen(const std::string& t)
+{
+    const auto a = t.find_first_not_of(' ');
+    return a == std::string::npos ? std::string() : t.substr(a);
+}
+
+} // namespace
+
+int Beschriftungsgroesse(const Einstellungssatz& s) { return s.BoolBeschriftung ? 8 : GrosseSchrift; }
+
+std::string ZahlFest(double wert, int breite, int dezimalen)
+{
+    char puffer[64];
+    if (!std::isfinite(wert))
+        wert = 0;
+    auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, dezimalen);
+    std::string t = ec == std::errc() ? std::string(puffer, ende) : std::string("?");
+    if (t.front() == '-' && t.find_first_not_of("-0.") == std::string::npos)
+        t.erase(0, 1);  // a value that rounds to zero has no sign
+    if (static_cast<int>(t.size()) < breite)
+        t.insert(0, static_cast<size_t>(breite - static_cast<int>(t.size())), ' ');
+    return t;
+}
+
+std::string Massstabsbeschriftung(double v)
+{
+    const double b = std::fabs(v);
+    if (b > 20) return ZahlFest(v, 6, 0);
+    if (b > 2) return ZahlFest(v, 6, 1);
+    if (b > 0.1) return ZahlFest(v, 6, 2);
+    if (b > 0.01) return ZahlFest(v, 6, 3);
+    if (b > 0.001) return ZahlFest(v, 6, 4);
+    if (b > 0.0001) return ZahlFest(v, 7, 5);
+    if (b > 0.00001) return ZahlFest(v, 8, 6);
+    return ZahlFest(v, 9, 7);
+}
+
+void MassstabZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, double wert,
+                      const Massstabsart& art)
+{
+    const double m = art.mond ? 1000.0 : 1.0;
+    const double k = a.Hoehenfaktor * a.Massstab * m;
+    const int y = a.Hoehe - 30;
+    const double x0 = a.MitteX;
+    const double E = a.FigurAusdehnung;
+    auto px = [&](double einheiten) { return RundenGerade(x0 + k * einheiten); };
+
+    z.pinsel(s.IntFarbeHintergrund, Pinselstil::Voll);
+    z.stift(s.IntFarbeBahnen, 1, Stiftstil::StrichPunktPunkt);
+    z.bewegeZu(px(-E), y);
+    z.linieZu(px(E), y);
+
+    Schriftsetzen(z, s, Beschriftungsgroesse(s));
+    z.stift(s.IntFarbeBahnen, 1, Stiftstil::Durchgezogen);
+    auto strich = [&](int x, int h) {
+        z.bewegeZu(x, y - h);
+        z.linieZu(x, y + h);
+    };
+    strich(px(-wert), 5);
+    strich(px(0), 5);
+    strich(px(wert), 5);
+
+    double beschriftung = a.Zoom != 0 ? wert / a.Zoom : wert;
+    if (art.astronomischeEinheiten && !art.mond)
+        beschriftung /= KmProAE;
+    TextZentriert(z, px(-wert), y + 7, Ohneleerzeichen(Massstabsbeschriftung(-beschriftung)));
+    TextZentriert(z, px(wert), y + 7, Ohneleerzeichen(Massstabsbeschriftung(beschriftung)));
+    const char* mitte = art.mond ? "massstab.null.mond"
+                        : art.ohneEntfernungen ? "massstab.null.ohneEntfernungen"
+                        : art.astronomischeEinheiten ? "massstab.null.ae"
+                                                     : "massstab.null.km";
+    TextZentriert(z, px(0), y + 7, T(mitte));
+
+    strich(px(-wert / 2), 4);
+    strich(px(wert / 2), 4);
+    if (wert / 2 <= E - wert) {
+        strich(px(-1.5 * wert), 4);
+        strich(px(1.5 * wert), 4);
+    }
+    Schriftsetzen(z, s, 8);
+}
+
+void MassstabDerBreite(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, double f)
+{
+    const int y = a.Hoehe - 30;
+    const int x0 = RundenGerade(a.Breite / 5.0);
+    const int r = RundenGerade(a.Breite / 23.4);
+    const int r12 = RundenGerade(1.2 * r);
+
+    z.pinsel(s.IntFarbeHintergrund, Pinselstil::Voll);
+    z.stift(s.IntFarbeBahnen, 1, Stiftstil::StrichPunktPunkt);
+    z.bewegeZu(x0 - r12, y);
+    z.linieZu(x0 + r12, y);
+    z.stift(s.IntFarbeBahnen, 1, Stiftstil::Durchgezogen);
+    for (int x : {x0 - r, x0 + r}) {
+        z.bewegeZu(x, y - 5);
+        z.linieZu(x, y + 5);
+    }
+    z.stift(s.IntFarbeSonnenbahn, 2, Stiftstil::Durchgezogen);
+    z.bewegeZu(x0, y - 5);
+    z.linieZu(x0, y + 5);
+
+    Schriftsetzen(z, s, Beschriftungsgroesse(s));
+    TextZentriert(z, x0, y + 7, T("massstab.breite"));
+    const std::string v = Ohneleerzeichen(ZahlFest(f * 7.5 / 50.0 * a.Zoom, 0, 1));
+    const int oben = y - 7 - z.textHoehe(v);
+    TextZentriert(z, x0 - r, oben, "-" + v);
+    TextZentriert(z, x0, oben, "0");
+    TextZentriert(z, x0 + r, oben, v);
+    Schriftsetzen(z, s, 8);
+}
+
+int LegendenRand(const Ansicht& a, const Einstellungssatz& s) { return a.Breite - LegendenAbstand(s); }
+
+void LegendePlanetZeichnen(Zeichenflaeche& z, const Einstellungssatz& s, int x, int y, bool mitKreuz,
+                           int darstellung, int koerper, int radius, const Legendendaten& d)
+{
+    const bool mond = koerper == KoerpercodeMond;
+    if (koerper > 9 && !mond)
+        radius -= 1;
+    if (mond && darstellung == LegendeUeberblick && d.mondImUeberblick)
+        radius += 2;
+    radius = std::max(radius, 1);
+    if (!d.ohnePlaneten)
+        PlanetZeichnen(z, x, y, radius, s.IntFarbeLiniePlaneten, KoerperFarbe(s, koerper), s.IntRanddicke);
+    if (mitKreuz)
+        ZentrumMarkieren(z, s, x, y);
+
+    std::string name;
+    if (darstellung == LegendeRotationen && d.erdeMond && koerper == 3)
+        name = T("legende.erdeMond");
+    else if (mond)
+        name = Koerpername(KoerpercodeMond);
+    else
+        name = Koerpername(koerper);
+    if (mitKreuz)
+        name += T("legende.imZentrum");
+    z.pinsel(s.IntFarbeHintergrund, Pinselstil::Voll);
+    z.textAus(x + 12, y - z.textHoehe(name) / 2, name);
+}
+
+namespace {
+
+// Writes the legend's lines from the bottom upwards.
+class Stapel {
+public:
+    Stapel(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s)
+        : z_(z), s_(s), links_(LegendenRand(a, s)), hoehe_(a.Hoehe)
+    {
+        Schriftsetzen(z_, s_, Beschriftungsgroesse(s_));
+        zeilenhoehe_ = std::max(1, z_.textHoehe("Ag"));
+        wertX_ = links_ + WertSpalte + (s_.BoolBeschriftung ? 2 : 25);
+    }
+
+    int links() const { return links_; }
+    int zeilenhoehe() const { return zeilenhoehe_; }
+
+    // Top of the next line and advance.
+    int naechste() { return hoehe_ - ++k_ * zeilenhoehe_ - 5; }
+
+    void text(const std::string& text, const std::string& wert = {}, int einzug = 0)
+    {
+        const int oben = naechste();
+        z_.pinsel(s_.IntFarbeHintergrund, Pinselstil::Voll);
+        z_.textAus(links_ + einzug, oben, text);
+        if (!wert.empty())
+            z_.textAus(wertX_, oben, wert);
+    }
+
+    void element(const Legendenzeile& l)
+    {
+        const int oben = hoehe_ - (k_ + 1) * zeilenhoehe_ - 5;
+        const int my = oben + zeilenhoehe_ / 2;
+        const int x1 = links_, x2 = links_ + MusterBreite - 2;
+        switch (l.muster) {
+        case Legendenzeile::Muster::Keins:
+            break;
+        case Legendenzeile::Muster::Scheibe:
+            PlanetZeichnen(z_, links_ + MusterBreite / 2 - 1, my, std::max(1, l.radius), l.rand, l.fuellung,
+                           s_.IntRanddicke);
+            break;
+        case Legendenzeile::Muster::Linie:
+            z_.stift(l.rand, l.breite, Stiftstil::Durchgezogen);
+            z_.bewegeZu(x1, my);
+            z_.linieZu(x2, my);
+            break;
+        case Legendenzeile::Muster::Stern: {
+            const int r = std::max(2, zeilenhoehe_ / 2 - 1);
+            const int cx = links_ + MusterBreite / 2 - 1;
+            std::vector<Punkt> p;
+            for (int i = 0; i < 5; ++i) {
+                const double w = (90.0 + 144.0 * i) * GradZuRad;
+                p.push_back({cx + RundenGerade(r * std::cos(w)), my - RundenGerade(r * std::sin(w))});
+            }
+            z_.stift(l.rand, l.breite, Stiftstil::Durchgezogen);
+            z_.pinsel(s_.IntFarbeHintergrund, Pinselstil::Keiner);
+            z_.polygon(p);
+            break;
+        }
+        case Legendenzeile::Muster::Punkte:
+            z_.stift(l.rand, l.breite, Stiftstil::Durchgezogen);
+            z_.bewegeZu(x1 + 1, my);
+            z_.linieZu(x2 - 1, my);
+            PlanetZeichnen(z_, x1 + 1, my, std::max(1, l.radius), l.rand, l.fuellung, s_.IntRanddicke);
+            PlanetZeichnen(z_, x2 - 1, my, std::max(1, l.radius), l.rand, l.fuellung, s_.IntRanddicke);
+            break;
+        }
+        text(l.text, l.wert, l.muster == Legendenzeile::Muster::Keins ? 0 : MusterBreite + 5);
+    }
+
+    void koerper(const Legendendaten& d, int koerper, bool zentrum)
+    {
+        const int oben = naechste();
+        LegendePlanetZeichnen(z_, s_, links_ + 5, oben + zeilenhoehe_ / 2, zentrum, d.darstellung, koerper, s_.IntA,
+                              d);
+        Schriftsetzen(z_, s_, Beschriftungsgroesse(s_));
+    }
+
+private:
+    Zeichenflaeche& z_;
+    const Einstellungssatz& s_;
+    int links_, hoehe_;
+    int zeilenhoehe_ = 14;
+    int wertX_ = 0;
+    int k_ = 0;
+};
+
+std::string Periodenwert(double tage, bool inJahren)
+{
+    const double v = inJahren ? tage / TageProTropischesJahr : tage;
+    const int dez = v >= 100000 ? 1 : v >= 10000 ? 2 : v >= 1000 ? 3 : 4;
+    return ZahlFest(v, 11, dez);
+}
+
+std::string Schrittweitentext(double tage)
+{
+    const int dez = tage >= 10000 ? 0 : tage >= 1000 ? 1 : tage >= 10 ? 2 : 3;
+    return Ohneleerzeichen(ZahlFest(tage, 0, dez));
+}
+
+void Koerperzeilen(Stapel& st, const Legendendaten& d)
+{
+    for (const auto& k : d.koerper)
+        st.koerper(d, k.koerper, k.zentrum);
+    if (d.sonneImZentrum)
+        st.koerper(d, 0, true);  // "Sonne im Zentrum"
+}
+
+} // namespace
+
+void LegendeZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, const Legendendaten& d)
+{
+    Stapel st(z, a, s);
+
+    if (d.darstellung == LegendeLangzeit) {
+        st.text(T("legende.langzeit.schrittweite"),
+                Ohneleerzeichen(ZahlFest(d.langzeitSchrittJahre, 0, 0)) + T("legende.langzeit.jahre"));
+        st.text(T("legende.jahre"), ZahlFest(d.vergangeneTage.value_or(0) / TageProJahr, 7, 0));
+        Koerperzeilen(st, d);
+        for (const auto& e : d.elemente)
+            st.element(e);
+        st.text(T("legende.kopf"));
+        Schriftsetzen(z, s, 8);
+        return;
+    }
+
+    if (d.nurLetzte)
+        st.text(T("legende.nurLetzte.vor") + " " + std::to_string(*d.nurLetzte) + T("legende.nurLetzte.nach"));
+    if (d.ereignisart) {
+        const char* k = *d.ereignisart == Legendendaten::Ereignis::Konjunktionen   ? "legende.anzahl.konj"
+                         : *d.ereignisart == Legendendaten::Ereignis::Oppositionen ? "legende.anzahl.oppo"
+                                                                                   : "legende.anzahl.konst";
+        st.text(T(k), ZahlFest(d.ereignisAnzahl, 7, 0));
+    }
+    if (d.periode) {
+        if (d.gewaehltePeriode) {
+            st.text(T("legende.periode.gewaehlt"), Periodenwert(*d.periode, false));
+        } else {
+            const bool jahre = *d.periode >= 10000;
+            st.text(T(jahre ? "legende.periode.jahre" : "legende.periode.tage"), Periodenwert(*d.periode, jahre));
+        }
+    }
+    if (d.schrittweite)
+        st.text(T("legende.schritte.vor") + " " + Schrittweitentext(*d.schrittweite) + T("legende.schritte.nach"),
+                ZahlFest(d.schritt, 7, 0));
+    if (d.vergangeneTage) {
+        st.text(T("legende.jahre"), ZahlFest(*d.vergangeneTage / TageProJahr, 9, 2));
+        st.text(T("legende.tage"), ZahlFest(*d.vergangeneTage, 9, 0));
+    }
+    st.text(T(d.mitPraezession ? "legende.aequinoktium.datum" : "legende.aequinoktium.2000"));
+    Koerperzeilen(st, d);
+    for (const auto& e : d.elemente)
+        st.element(e);
+    st.text(T("legende.kopf"));
+    Schriftsetzen(z, s, 8);
+}
+
+} // namespace figures

@@ -1,0 +1,84 @@
+#include "figures/Punktliste.h"
+
+#include <algorithm>
+
+namespace figures {
+
+void PlanetZeichnen(Zeichenflaeche& z, int x, int y, int radius, Farbe rand, Farbe fuellung, int randdicke)
+{
+    z.stift(rand, randdicke, Stiftstil::Durchgezogen);
+    z.pinsel(fuellung, Pinselstil::Voll);
+    z.ellipse(x - radius, y - radius, x + radius, y + radius);
+}
+
+void ZentrumMarkieren(Zeichenflaeche& z, const Einstellungssatz& s, int x, int y, bool baryMitSonne)
+{
+    z.stift(baryMitSonne ? s.IntFarbeTierkreis : s.IntFarbeBahnen, 1, Stiftstil::Durchgezogen);
+    z.bewegeZu(x - 7, y);
+    z.linieZu(x + 7, y);
+    z.bewegeZu(x, y + 7);
+    z.linieZu(x, y - 7);
+}
+
+bool Punktliste::hinzufuegen(int koerper, int x, int y, double schluessel)
+{
+    if (anzahl >= Kapazitaet)
+        return false;
+    eintraege[static_cast<size_t>(anzahl++)] = {koerper, x, y, schluessel};
+    return true;
+}
+
+void ArraySortieren(Punktliste& liste, int anzahl, bool absteigend)
+{
+    anzahl = std::clamp(anzahl, 0, liste.anzahl);
+    auto* anfang = liste.eintraege.data();
+    // A stable sort: two discs at the same depth keep the order in which the
+    // representation listed them, whatever else moves around them.
+    if (absteigend)
+        std::stable_sort(anfang, anfang + anzahl,
+                         [](const auto& a, const auto& b) { return a.schluessel > b.schluessel; });
+    else
+        std::stable_sort(anfang, anfang + anzahl,
+                         [](const auto& a, const auto& b) { return a.schluessel < b.schluessel; });
+}
+
+Raumpunkt Mittelpunkt(const Raumpunkt& a, const Raumpunkt& b, double w1, double w2)
+{
+    const double w = w1 + w2;
+    if (w == 0)
+        return {(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2};
+    return {(w1 * a.x + w2 * b.x) / w, (w1 * a.y + w2 * b.y) / w, (w1 * a.z + w2 * b.z) / w};
+}
+
+void MittelpunkteZeichnen(Zeichenflaeche& z, Ansicht& ansicht, const Einstellungssatz& s, Mittelpunkte& m,
+                          int anzahl, Mittelpunktmodus modus)
+{
+    if (m.punkte.empty())
+        return;
+    anzahl = std::clamp(anzahl, 1, static_cast<int>(m.punkte.size()));
+    if (m.pixel.size() < m.punkte.size())
+        m.pixel.resize(m.punkte.size());
+    for (int i = 0; i < anzahl; ++i) {
+        const Raumpunkt& p = m.punkte[static_cast<size_t>(i)];
+        ansicht.PerspektivKoordinaten(p.x, p.y, p.z);
+        m.pixel[static_cast<size_t>(i)] = {ansicht.BildX, ansicht.BildY};
+    }
+    if (modus != Mittelpunktmodus::Punkte) {
+        z.stift(s.IntFarbeLinienzug, s.IntLiniendicke, Stiftstil::Durchgezogen);
+        m.linie.assign(m.pixel.begin(), m.pixel.begin() + anzahl);
+        z.polylinie(m.linie);
+    }
+    if (modus != Mittelpunktmodus::Linienzug)
+        for (int i = 0; i < anzahl; ++i) {
+            const Punkt& q = m.pixel[static_cast<size_t>(i)];
+            PlanetZeichnen(z, q.x, q.y, s.IntA2, s.IntFarbeMittelpunkteRG, s.IntFarbeFuellungMittelp, s.IntRanddicke);
+        }
+}
+
+void MittelSchwerpunkteZeichnen(Zeichenflaeche& z, Ansicht& ansicht, const Einstellungssatz& s, Mittelpunkte& m,
+                                int n, Mittelpunktmodus modus)
+{
+    MittelpunkteZeichnen(z, ansicht, s, m, n + 1, modus);
+}
+
+} // namespace figures
