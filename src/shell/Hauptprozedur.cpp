@@ -417,26 +417,31 @@ void Hauptprozedur::startanimationEnde()
     host_.startFokussieren();
 }
 
-void Hauptprozedur::Starttext()
+void StarttextZeichnen(figures::Zeichenflaeche& f, double schriftfaktor)
 {
-    auto& f = host_.flaeche();
     const int hoehe = f.hoehe();
     const int breite = f.breite();
-    const bool deutsch = sprache::istDeutsch();
     figures::Schrift s;
     s.name = "Arial";
     s.farbe = figures::RotFarbe;
-    s.groesse = deutsch ? static_cast<int>(std::lround(z_.Schriftfaktor * hoehe / 20.0))
-                        : static_cast<int>(std::lround(hoehe / 24.0 * z_.Schriftfaktor));
+    s.groesse = sprache::istDeutsch() ? static_cast<int>(std::lround(schriftfaktor * hoehe / 20.0))
+                                      : static_cast<int>(std::lround(hoehe / 24.0 * schriftfaktor));
     f.schrift(s);
     f.pinsel(figures::Schwarz, figures::Pinselstil::Keiner);
     const std::string zeile1 = T("start.titel");
     const std::string zeile2 = T("start.untertitel");
+    // Centred; the division truncates toward zero.
     f.textAus((breite - f.textBreite(zeile1)) / 2, static_cast<int>(std::lround(hoehe / 4.375)), zeile1);
     f.textAus((breite - f.textBreite(zeile2)) / 2, static_cast<int>(std::lround(hoehe / 2.70333)), zeile2);
     figures::Schrift normal;
     normal.name = "MS Sans Serif";
     f.schrift(normal);
+}
+
+void Hauptprozedur::Starttext()
+{
+    auto& f = host_.flaeche();
+    StarttextZeichnen(f, z_.Schriftfaktor);
     f.flip();
     host_.sleepMs(2500);
     f.fuellen(figures::Schwarz);

@@ -42,6 +42,9 @@ public:
 // Delay after each step for tempo 1..10 (800 ms ... 0 ms).
 int WartezeitAusTempo(int tempo);
 
+// The start text "Velmora" / "DAS PROGRAMM" in red on the surface (no flip).
+void StarttextZeichnen(figures::Zeichenflaeche& f, double schriftfaktor);
+
 // The idle time-out of a paused or complete run, seconds.
 constexpr double RuhezeitGrenze = 5 * 60;
 

@@ -1,0 +1,627 @@
+#include "shell/TForm1.h"
+
+#include "shell/TEingabeSofort.h"
+#include "shell/TFormBedienfeld.h"
+#include "sprache/Sprache.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QToolTip>
+
+#include <cmath>
+
+namespace shell {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString TQ(const char* k) { return Q(sprache::T(k)); }
+
+QElapsedTimer& uhr()
+{
+    static QElapsedTimer t = [] {
+        QElapsedTimer e;
+        e.start();
+        return e;
+    }();
+    return t;
+}
+
+struct DarstellungsEintrag {
+    Darstellung d;
+    const char* schluessel;
+    Qt::Key taste;
+};
+const DarstellungsEintrag kDarstellungen[] = {
+    {Darstellung::Ueberblick, "menu.ueberblick", Qt::Key_F8},
+    {Darstellung::ZweiPlaneten, "menu.2planeten", Qt::Key_F2},
+    {Darstellung::DreiPlaneten, "menu.3planeten", Qt::Key_F3},
+    {Darstellung::Baryzentrum, "menu.baryzentrum", Qt::Key_F4},
+    {Darstellung::Mond, "menu.mond", Qt::Key_F5},
+    {Darstellung::Rotationen, "menu.rotationen", Qt::Key_F6},
+    {Darstellung::Langzeit, "menu.langzeit", Qt::Key_F7},
+};
+
+struct MenueEintrag {
+    Hauptmenue m;
+    const char* schluessel;
+};
+const MenueEintrag kMenues[] = {
+    {Hauptmenue::Datei, "menu.datei"},         {Hauptmenue::Darstellung, "menu.darstellung"},
+    {Hauptmenue::Ansicht, "menu.ansicht"},     {Hauptmenue::Sprache, "menu.sprache"},
+    {Hauptmenue::Einstellungen, "menu.einstellungen"}, {Hauptmenue::Extras, "menu.extras"},
+    {Hauptmenue::Beispiele, "menu.beispiele"}, {Hauptmenue::Platon, "menu.platon"},
+    {Hauptmenue::Hilfe, "menu.hilfe"},
+};
+} // namespace
+
+// ---------------------------------------------------------------------------
+// ZeichenWidget
+
+ZeichenWidget::ZeichenWidget(QWidget* eltern) : QWidget(eltern)
+{
+    setObjectName(QStringLiteral("DXDraw1"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ZeichenWidget::zeigen(const QImage& bild)
+{
+    bild_ = bild; // implicitly shared: the next frame drawn detaches the back buffer
+    repaint();
+}
+
+void ZeichenWidget::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (bild_.isNull())
+        p.fillRect(rect(), Qt::black);
+    else {
+        p.drawImage(0, 0, bild_);
+        if (bild_.width() < width())
+            p.fillRect(bild_.width(), 0, width() - bild_.width(), height(), Qt::black);
+        if (bild_.height() < height())
+            p.fillRect(0, bild_.height(), width(), height() - bild_.height(), Qt::black);
+    }
+    if (!gezeichnet_) {
+        gezeichnet_ = true;
+        emit erstesZeichnen();
+    }
+}
+
+void ZeichenWidget::resizeEvent(QResizeEvent*) { emit groesseGeaendert(width(), height()); }
+void ZeichenWidget::mousePressEvent(QMouseEvent* e) { emit mausGedrueckt(e->position().toPoint()); }
+void ZeichenWidget::mouseMoveEvent(QMouseEvent* e) { emit mausBewegt(e->position().toPoint()); }
+void ZeichenWidget::mouseReleaseEvent(QMouseEvent* e) { emit mausLosgelassen(e->position().toPoint()); }
+
+// ---------------------------------------------------------------------------
+// TForm1
+
+TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern)
+{
+    setObjectName(QStringLiteral("TForm1"));
+    engine_ = std::make_unique<Hauptprozedur>(z_, k_, *this);
+
+    dxDraw1_ = new ZeichenWidget(this);
+    setCentralWidget(dxDraw1_);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+
+    memoAusgabe_ = new QPlainTextEdit(dxDraw1_);
+    memoAusgabe_->setObjectName(QStringLiteral("MemoAusgabe"));
+    memoAusgabe_->setReadOnly(true);
+    memoAusgabe_->hide();
+
+    bedienfeld_ = new TFormBedienfeld(this);
+    bedienfeld_->hide();
+    eingabeSofort_ = new TEingabeSofort(this);
+
+    flaeche_.beimFlip([this](const QImage& b) { dxDraw1_->zeigen(b); });
+
+    menuesAnlegen();
+
+    connect(dxDraw1_, &ZeichenWidget::erstesZeichnen, this, [this] {
+        // Start the start-phase run from the event loop, not inside paint.
+        QTimer::singleShot(0, this, &TForm1::FormPaint);
+    });
+    connect(dxDraw1_, &ZeichenWidget::groesseGeaendert, this, &TForm1::FormResize);
+    connect(dxDraw1_, &ZeichenWidget::mausGedrueckt, this, &TForm1::mausDruck);
+    connect(dxDraw1_, &ZeichenWidget::mausBewegt, this, &TForm1::mausBewegung);
+    connect(dxDraw1_, &ZeichenWidget::mausLosgelassen, this, &TForm1::mausLos);
+
+    connect(bedienfeld_, &TFormBedienfeld::startGedrueckt, this, &TForm1::startDruecken);
+    connect(bedienfeld_, &TFormBedienfeld::pauseGedrueckt, this, [this] { engine_->pauseUmschalten(); });
+    connect(bedienfeld_, &TFormBedienfeld::beendenGedrueckt, this, [this] { engine_->beenden(); });
+    connect(bedienfeld_, &TFormBedienfeld::neueEingabeGedrueckt, this, &TForm1::neueEingabe);
+    connect(bedienfeld_, &TFormBedienfeld::escapeGedrueckt, this, [this] {
+        if (z_.LaufAktiv)
+            engine_->beenden();
+    });
+    connect(bedienfeld_, &TFormBedienfeld::leertasteGedrueckt, this, [this] {
+        if (z_.LaufAktiv && !z_.FigurFertig)
+            engine_->pauseUmschalten();
+    });
+    connect(bedienfeld_, &TFormBedienfeld::ansichtGeaendert, this, &TForm1::ansichtAusBedienfeld);
+    connect(bedienfeld_, &TFormBedienfeld::geschlossen, this, [this] { ausgabe1_->setChecked(false); });
+    connect(bedienfeld_, &TFormBedienfeld::tierkreisTaste, this, &TForm1::tierkreisTasteGedrueckt);
+
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive)
+            StartFocusSetzen();
+    });
+
+    FormCreate();
+    retranslate();
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::menuesAnlegen()
+{
+    for (const auto& m : kMenues) {
+        QMenu* menue = menuBar()->addMenu(QString());
+        menue->setObjectName(QString::fromLatin1(m.schluessel));
+        menues_[m.m] = menue;
+    }
+    beenden1_ = menues_[Hauptmenue::Datei]->addAction(QString());
+    beenden1_->setObjectName(QStringLiteral("Beenden1"));
+    connect(beenden1_, &QAction::triggered, this, &QWidget::close);
+
+    darstellungsGruppe_ = new QActionGroup(this);
+    darstellungsGruppe_->setExclusive(true);
+    for (const auto& e : kDarstellungen) {
+        QAction* a = menues_[Hauptmenue::Darstellung]->addAction(QString());
+        a->setCheckable(true);
+        a->setShortcut(QKeySequence(e.taste));
+        a->setData(static_cast<int>(e.d));
+        darstellungsGruppe_->addAction(a);
+        darstellungsAktionen_[e.d] = a;
+        gesperrt_.push_back(a);
+        const Darstellung d = e.d;
+        connect(a, &QAction::triggered, this, [this, d] { darstellungGewaehlt(d); });
+    }
+    darstellungsAktionen_[Darstellung::Ueberblick]->setChecked(true);
+
+    ausgabe1_ = menues_[Hauptmenue::Ansicht]->addAction(QString());
+    ausgabe1_->setObjectName(QStringLiteral("Ausgabe1"));
+    ausgabe1_->setCheckable(true);
+    ausgabe1_->setChecked(true);
+    ausgabe1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    connect(ausgabe1_, &QAction::triggered, this, [this](bool an) {
+        if (z_.Startphase) {
+            ausgabe1_->setChecked(false);
+            return;
+        }
+        bedienfeld_->setVisible(an);
+    });
+}
+
+QMenu* TForm1::menue(Hauptmenue m) const { return menues_.at(m); }
+
+QAction* TForm1::darstellungsAktion(Darstellung d) const
+{
+    auto it = darstellungsAktionen_.find(d);
+    return it == darstellungsAktionen_.end() ? nullptr : it->second;
+}
+
+void TForm1::setzeDialog(Darstellung d, QWidget* dialog) { dialoge_[d] = dialog; }
+
+void TForm1::beiLaufSperren(QAction* a) { gesperrt_.push_back(a); }
+
+void TForm1::retranslate()
+{
+    setWindowTitle(TQ("form1.titel"));
+    for (const auto& m : kMenues)
+        menues_[m.m]->setTitle(TQ(m.schluessel));
+    for (const auto& e : kDarstellungen)
+        darstellungsAktionen_[e.d]->setText(TQ(e.schluessel));
+    beenden1_->setText(TQ("menu.beenden"));
+    ausgabe1_->setText(TQ("menu.bedienfeld"));
+    if (memoAusgabe_->toPlainText().isEmpty() || !z_.LaufAktiv)
+        memoAusgabe_->setPlainText(TQ("memo.titel"));
+    bedienfeld_->retranslate();
+    eingabeSofort_->retranslate();
+}
+
+void TForm1::FormCreate()
+{
+    // 2: "." is the decimal separator of every number the program reads or writes.
+    QLocale::setDefault(QLocale::c());
+    // 3, 8: screen metrics.
+    QScreen* s = QGuiApplication::primaryScreen();
+    if (s) {
+        z_.StartFarbtiefe = s->depth();
+        z_.StartBildschirmBreite = s->geometry().width();
+        z_.StartBildschirmHoehe = s->geometry().height();
+        z_.PixelProZoll = s->logicalDotsPerInch();
+    }
+    if (z_.PixelProZoll <= 0)
+        z_.PixelProZoll = 96;
+    z_.Schriftfaktor = 96.0 / z_.PixelProZoll;
+    const double breitenSkala = z_.StartBildschirmBreite / 1024.0;
+    z_.Greifradius = static_cast<int>(std::lround(breitenSkala * 10));
+    // 4.
+    k_.beispielSchrittgrenze = 12000;
+    k_.beispielKonstellationsgrenze = 1200;
+    MenueSichtbar(false);
+    z_.TierkreisTaste = 0;
+    bedienfeld_->setzeZoom(100);
+    // 6.
+    z_.Startphase = true;
+    z_.ErstesZeichnen = true;
+    k_.boolAnfangsanimation = true;
+    k_.boolZitateAnzeigen = true;
+    z_.MysteriumModus = z_.BeispielModus = z_.AnimationUeberspringen = z_.ZitatSichtbar = false;
+    z_.LaufAktiv = z_.ZentrumZiehen = false;
+    k_.hoheGenauigkeit = k_.mitPraezession = false;
+    z_.EinstellungenGeaendert = z_.NurBisImLauf = false;
+    k_.intAnzahlBerechn = 1;
+    k_.bahnpunkteFaktor = 1;
+    k_.intBilditem = -1;
+    z_.FigurenAnzahl = z_.gemerkteFigurenAnzahl = 10;
+    z_.NurBisIndex = 15;
+    z_.NurBisFrageErlaubt = true;
+    // 9: persisted settings.
+    if (einstellungenLesen)
+        einstellungenLesen();
+    // 10: the data-output memo.
+    if (s) {
+        memoAusgabe_->resize(static_cast<int>(std::lround(s->geometry().width() / 1.706667)), s->geometry().height());
+        if (z_.PixelProZoll > 96)
+            memoAusgabe_->move(static_cast<int>(std::lround(168 * z_.PixelProZoll / 96.0)), 0);
+    }
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm1::FormPaint()
+{
+    if (!z_.Startphase || !z_.ErstesZeichnen)
+        return;
+    if (sprachwechsel)
+        sprachwechsel();
+    else
+        retranslate();
+    z_.MysteriumModus = true;
+    z_.ErstesZeichnen = false;
+    startDruecken();
+}
+
+void TForm1::startDruecken()
+{
+    if (z_.LaufAktiv)
+        return;
+    bedienfeld_->mysteriumModus = z_.MysteriumModus;
+    engine_->ausfuehren();
+}
+
+void TForm1::FormResize(int breite, int hoehe)
+{
+    flaeche_.setzeGroesse(breite, hoehe);
+    z_.Breite = flaeche_.breite();
+    z_.Hoehe = flaeche_.hoehe();
+    z_.Hoehenfaktor = z_.Hoehe / 600.0;
+    z_.VerschiebungX = z_.VerschiebungY = 0;
+    z_.MitteX = z_.Breite / 2;
+    z_.MitteY = z_.Hoehe / 2;
+    z_.NeuZeichnen = true;
+    if (!z_.LaufAktiv)
+        HintergrundSofort();
+}
+
+void TForm1::MenueSichtbar(bool sichtbar)
+{
+    for (auto& [m, menue] : menues_)
+        menue->menuAction()->setVisible(sichtbar);
+}
+
+void TForm1::StartFocusSetzen()
+{
+    if (!z_.LaufAktiv && !z_.Startphase)
+        bedienfeld_->startFokussieren();
+}
+
+void TForm1::HintergrundSofort()
+{
+    if (z_.LaufAktiv)
+        return;
+    flaeche_.fuellen(z_.Startphase ? figures::Schwarz : k_.intFarbeHintergrund);
+    flaeche_.flip();
+}
+
+void TForm1::darstellungGewaehlt(Darstellung d)
+{
+    if (z_.LaufAktiv)
+        return;
+    k_.menueDarstellung = d;
+    z_.MysteriumModus = false;
+    if (QAction* a = darstellungsAktion(d))
+        a->setChecked(true);
+    neueEingabe();
+}
+
+void TForm1::neueEingabe()
+{
+    if (z_.LaufAktiv)
+        return;
+    auto it = dialoge_.find(k_.menueDarstellung);
+    if (it != dialoge_.end() && it->second) {
+        it->second->show();
+        it->second->raise();
+        it->second->activateWindow();
+    }
+}
+
+void TForm1::ansichtAusBedienfeld()
+{
+    z_.Zoom = bedienfeld_->zoomPosition() / 100.0;
+    constexpr double grad = 3.14159265358979323846 / 180.0;
+    z_.WinkelX = bedienfeld_->drehungX() * grad;
+    z_.WinkelY = bedienfeld_->drehungY() * grad;
+    z_.WinkelZ = bedienfeld_->drehungZ() * grad;
+    z_.NeuZeichnen = true;
+    engine_->ruhezeitStempeln();
+}
+
+void TForm1::tierkreisTasteGedrueckt()
+{
+    static const TierkreisArt folge[] = {TierkreisArt::Zeichen, TierkreisArt::Sternbilder, TierkreisArt::Keiner};
+    k_.tierkreis = folge[z_.TierkreisTaste];
+    z_.TierkreisTaste = (z_.TierkreisTaste + 1) % 3;
+    konfigurationGeaendert();
+}
+
+// ---------------------------------------------------------------------------
+// Mouse: dragging the figure's centre
+
+bool TForm1::imGreifquadrat(QPoint p) const
+{
+    return std::abs(p.x() - z_.MitteX) < z_.Greifradius && std::abs(p.y() - z_.MitteY) < z_.Greifradius;
+}
+
+void TForm1::mausDruck(QPoint p)
+{
+    if (k_.menueDarstellung == Darstellung::Langzeit && k_.bahnsphaeren && !z_.MysteriumModus)
+        return;
+    z_.ZentrumZiehen = false;
+    if (imGreifquadrat(p)) {
+        z_.ZentrumZiehen = true;
+        z_.ZentrumBewegt = true;
+        z_.MausGedrueckt = true;
+    }
+}
+
+void TForm1::mausBewegung(QPoint p)
+{
+    if (k_.menueDarstellung == Darstellung::Langzeit && k_.bahnsphaeren && !z_.MysteriumModus)
+        return;
+    if (imGreifquadrat(p) && !z_.Startphase) {
+        dxDraw1_->setCursor(Qt::PointingHandCursor);
+        dxDraw1_->setToolTip(TQ("maus.zentrum.hinweis"));
+    } else {
+        dxDraw1_->unsetCursor();
+        dxDraw1_->setToolTip(QString());
+    }
+    if (z_.ZentrumZiehen) {
+        z_.VerschiebungX += p.x() - z_.MitteX;
+        z_.VerschiebungY += p.y() - z_.MitteY;
+        z_.MitteX = std::clamp(z_.Breite / 2 + z_.VerschiebungX, 0, z_.Breite);
+        z_.MitteY = std::clamp(z_.Hoehe / 2 + z_.VerschiebungY, 0, z_.Hoehe);
+    }
+}
+
+void TForm1::mausLos(QPoint) { z_.MausGedrueckt = false; }
+
+// ---------------------------------------------------------------------------
+// Keyboard preview of the main window
+
+bool TForm1::tasteVorschau(QKeyEvent* k)
+{
+    if (k->key() == Qt::Key_Escape) {
+        if (!z_.AnimationUeberspringen)
+            z_.AnimationUeberspringen = true;
+        else if (z_.LaufAktiv)
+            engine_->beenden();
+        return true;
+    }
+    if (k->key() == Qt::Key_Space && k->modifiers() == Qt::NoModifier) {
+        if (!z_.Startphase && z_.LaufAktiv && !z_.FigurFertig)
+            engine_->pauseUmschalten();
+        return z_.LaufAktiv || z_.Startphase;
+    }
+    if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && k->modifiers() == Qt::NoModifier) {
+        if (!z_.Startphase && !z_.LaufAktiv) {
+            startDruecken();
+            return true;
+        }
+        return z_.LaufAktiv;
+    }
+    if (k->key() == Qt::Key_T && k->modifiers() == Qt::ControlModifier) {
+        tierkreisTasteGedrueckt();
+        return true;
+    }
+    return false;
+}
+
+bool TForm1::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && w->window() == this && w->isWindow() == (w == this)) {
+            if (tasteVorschau(static_cast<QKeyEvent*>(e)))
+                return true;
+        }
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
+bool TForm1::event(QEvent* e)
+{
+    // Dezimaltrenner: the regional settings changed; keep "." as separator.
+    if (e->type() == QEvent::LocaleChange)
+        QLocale::setDefault(QLocale::c());
+    return QMainWindow::event(e);
+}
+
+// ---------------------------------------------------------------------------
+// Close
+
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    // 1.
+    if (z_.LaufAktiv)
+        engine_->beenden();
+    // 2.
+    if (z_.Startphase) {
+        z_.Abbruch = true;
+        e->accept();
+        return;
+    }
+    // 4.
+    if (z_.EinstellungenGeaendert) {
+        const Antwort a = meldung(Meldungsart::Frage, sprache::T("meldung.bestaetigung"), sprache::T("schliessen.frage"));
+        if (a == Antwort::Abbrechen) {
+            e->ignore();
+            return;
+        }
+        if (a == Antwort::Ja) {
+            if (einstellungenSchreiben && !einstellungenSchreiben()) {
+                // The store could not be written: keep the program open so
+                // nothing is lost silently (the writer has told the user).
+                e->ignore();
+                return;
+            }
+        }
+    }
+    bedienfeld_->hide();
+    e->accept();
+}
+
+// ---------------------------------------------------------------------------
+// LaufHost
+
+void TForm1::pumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void TForm1::sleepMs(int ms)
+{
+    ms = static_cast<int>(ms * zeitfaktor);
+    if (ms <= 0)
+        return;
+    // Keep the window responsive during long waits.
+    QEventLoop schleife;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &schleife, &QEventLoop::quit);
+    schleife.exec();
+}
+
+double TForm1::jetzt() { return uhr().elapsed() / 1000.0; }
+
+Bildschirm TForm1::bildschirm()
+{
+    Bildschirm b;
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        b.breite = s->geometry().width();
+        b.hoehe = s->geometry().height();
+        b.farbtiefe = s->depth();
+    }
+    return b;
+}
+
+Antwort TForm1::meldung(Meldungsart art, const std::string& titel, const std::string& text)
+{
+    if (meldungsAntwort)
+        return meldungsAntwort(art, titel, text);
+    QString t = Q(text);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    switch (art) {
+    case Meldungsart::Information: QMessageBox::information(this, Q(titel), t); return Antwort::Ok;
+    case Meldungsart::Warnung: QMessageBox::warning(this, Q(titel), t); return Antwort::Ok;
+    case Meldungsart::Fehler: QMessageBox::critical(this, Q(titel), t); return Antwort::Ok;
+    case Meldungsart::Frage: {
+        const auto r = QMessageBox::question(this, Q(titel), t,
+                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (r == QMessageBox::Yes) return Antwort::Ja;
+        if (r == QMessageBox::No) return Antwort::Nein;
+        return Antwort::Abbrechen;
+    }
+    }
+    return Antwort::Ok;
+}
+
+bool TForm1::zahlAbfragen(const std::string& label, int vorschlag, int minimum, int maximum, int& wert)
+{
+    return eingabeSofort_->abfragen(Q(label), vorschlag, minimum, maximum, wert);
+}
+
+int TForm1::tempoFeld() { return bedienfeld_->tempo(); }
+void TForm1::labelStart(const std::string& text) { bedienfeld_->labelStart(Q(text)); }
+void TForm1::labelZeit(const std::string& text) { bedienfeld_->labelZeit(Q(text)); }
+void TForm1::zaehlerAnzeigen(bool sichtbar, const std::string& text) { bedienfeld_->zaehler(sichtbar, Q(text)); }
+void TForm1::pauseAktiviert(bool aktiviert) { bedienfeld_->pauseAktiviert(aktiviert); }
+void TForm1::pauseHervorheben(bool h, const std::string& hinweis) { bedienfeld_->pauseHervorheben(h, Q(hinweis)); }
+void TForm1::beendenKnopf(bool h, const std::string& hinweis) { bedienfeld_->beendenHervorheben(h, Q(hinweis)); }
+void TForm1::startKnopf(bool a, bool n) { bedienfeld_->startAktiv(a, n); }
+
+void TForm1::zoomRegler(bool aktiviert, int position)
+{
+    bedienfeld_->mysteriumModus = z_.MysteriumModus;
+    bedienfeld_->zoomAktiv(aktiviert);
+    bedienfeld_->setzeZoom(position);
+}
+
+void TForm1::drehRegler(bool aktiviert) { bedienfeld_->drehungAktiv(aktiviert); }
+void TForm1::drehReglerSetzen(int x, int y, int z) { bedienfeld_->setzeDrehungen(x, y, z); }
+void TForm1::startUndZeitLabelsSichtbar(bool s) { bedienfeld_->startUndZeitSichtbar(s); }
+void TForm1::sternGruppeSichtbar(bool s) { bedienfeld_->sternGruppeSichtbar(s); }
+void TForm1::tempoFokussieren() { bedienfeld_->tempoFokussieren(); }
+
+void TForm1::startFokussieren()
+{
+    if (QGuiApplication::applicationState() == Qt::ApplicationActive || QGuiApplication::platformName() == QLatin1String("offscreen"))
+        bedienfeld_->startFokussieren();
+}
+
+void TForm1::oberflaecheSperren(bool gesperrt)
+{
+    for (QAction* a : gesperrt_)
+        a->setEnabled(!gesperrt);
+}
+
+void TForm1::konfigurationGeaendert()
+{
+    if (QAction* a = darstellungsAktion(k_.menueDarstellung))
+        a->setChecked(true);
+}
+
+void TForm1::bedienfeldZeigen()
+{
+    if (ausgabe1_->isChecked())
+        bedienfeld_->show();
+}
+
+void TForm1::programmBeenden()
+{
+    z_.Abbruch = true;
+    QCoreApplication::exit(1);
+}
+
+} // namespace shell

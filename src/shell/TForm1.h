@@ -1,0 +1,167 @@
+#pragma once
+// The main window: the drawing surface over the whole client area, the menu
+// bar, the data-output memo, the run configuration and run state, and the
+// run engine. It implements the engine's host interface by wiring it to the
+// control panel, the surface and message boxes.
+
+#include "shell/Hauptprozedur.h"
+#include "shell/LaufHost.h"
+#include "shell/Laufkonfiguration.h"
+#include "shell/Laufzustand.h"
+#include "shell/QtZeichenflaeche.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QPlainTextEdit;
+
+namespace shell {
+
+class TFormBedienfeld;
+class TEingabeSofort;
+
+// DXDraw1: shows the back buffer of the last flip.
+class ZeichenWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit ZeichenWidget(QWidget* eltern = nullptr);
+    void zeigen(const QImage& bild);
+    const QImage& gezeigt() const { return bild_; }
+
+signals:
+    void erstesZeichnen();
+    void groesseGeaendert(int breite, int hoehe);
+    void mausGedrueckt(QPoint p);
+    void mausBewegt(QPoint p);
+    void mausLosgelassen(QPoint p);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    QImage bild_;
+    bool gezeichnet_ = false;
+};
+
+enum class Hauptmenue { Datei, Darstellung, Ansicht, Sprache, Einstellungen, Extras, Beispiele, Platon, Hilfe };
+
+class TForm1 : public QMainWindow, public LaufHost {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* eltern = nullptr);
+    ~TForm1() override;
+
+    Laufzustand& zustand() { return z_; }
+    Laufkonfiguration& konfiguration() { return k_; }
+    Hauptprozedur& engine() { return *engine_; }
+    TFormBedienfeld* bedienfeld() const { return bedienfeld_; }
+    ZeichenWidget* zeichenflaecheWidget() const { return dxDraw1_; }
+    QtZeichenflaeche& qtFlaeche() { return flaeche_; }
+    QPlainTextEdit* memoAusgabe() const { return memoAusgabe_; }
+    QMenu* menue(Hauptmenue m) const;
+    QAction* darstellungsAktion(Darstellung d) const;
+    QAction* bedienfeldAktion() const { return ausgabe1_; }
+
+    // The input dialog of each representation (created by the program entry).
+    void setzeDialog(Darstellung d, QWidget* dialog);
+    // Actions that must be disabled while a run is under way.
+    void beiLaufSperren(QAction* a);
+    // Widgets whose texts the language pass refreshes.
+    void retranslate();
+
+    // Hooks of later layers: reading and writing the settings, the quotation
+    // on closing.
+    std::function<void()> einstellungenLesen;
+    std::function<bool()> einstellungenSchreiben;
+    std::function<void()> sprachwechsel;
+    // Scales every wait of the host (tests run the start text quickly).
+    double zeitfaktor = 1.0;
+    // Replaces the message boxes (tests answer them).
+    std::function<Antwort(Meldungsart, const std::string&, const std::string&)> meldungsAntwort;
+
+    // FormResize, exposed for tests.
+    void FormResize(int breite, int hoehe);
+    void MenueSichtbar(bool sichtbar);
+    void StartFocusSetzen();
+    void HintergrundSofort();
+    void startDruecken();
+
+    // --- LaufHost ---
+    void pumpEvents() override;
+    void sleepMs(int ms) override;
+    double jetzt() override;
+    figures::Zeichenflaeche& flaeche() override { return flaeche_; }
+    Bildschirm bildschirm() override;
+    Antwort meldung(Meldungsart art, const std::string& titel, const std::string& text) override;
+    bool zahlAbfragen(const std::string& label, int vorschlag, int minimum, int maximum, int& wert) override;
+    int tempoFeld() override;
+    void labelStart(const std::string& text) override;
+    void labelZeit(const std::string& text) override;
+    void zaehlerAnzeigen(bool sichtbar, const std::string& text) override;
+    void pauseAktiviert(bool aktiviert) override;
+    void pauseHervorheben(bool hervorgehoben, const std::string& hinweis) override;
+    void beendenKnopf(bool hervorgehoben, const std::string& hinweis) override;
+    void startKnopf(bool aktiviert, bool neueEingabeAktiviert) override;
+    void zoomRegler(bool aktiviert, int position) override;
+    void drehRegler(bool aktiviert) override;
+    void drehReglerSetzen(int x, int y, int z) override;
+    void startUndZeitLabelsSichtbar(bool sichtbar) override;
+    void sternGruppeSichtbar(bool sichtbar) override;
+    void tempoFokussieren() override;
+    void startFokussieren() override;
+    void oberflaecheSperren(bool gesperrt) override;
+    void menueSichtbar(bool sichtbar) override { MenueSichtbar(sichtbar); }
+    void konfigurationGeaendert() override;
+    void bedienfeldZeigen() override;
+    void programmBeenden() override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    void FormCreate();
+    void menuesAnlegen();
+    void FormPaint();
+    void darstellungGewaehlt(Darstellung d);
+    void neueEingabe();
+    void ansichtAusBedienfeld();
+    void tierkreisTasteGedrueckt();
+    void mausDruck(QPoint p);
+    void mausBewegung(QPoint p);
+    void mausLos(QPoint p);
+    bool imGreifquadrat(QPoint p) const;
+    bool tasteVorschau(QKeyEvent* k);
+
+    Laufzustand z_;
+    Laufkonfiguration k_;
+    QtZeichenflaeche flaeche_;
+    std::unique_ptr<Hauptprozedur> engine_;
+    ZeichenWidget* dxDraw1_ = nullptr;
+    QPlainTextEdit* memoAusgabe_ = nullptr;
+    TFormBedienfeld* bedienfeld_ = nullptr;
+    TEingabeSofort* eingabeSofort_ = nullptr;
+    std::map<Hauptmenue, QMenu*> menues_;
+    std::map<Darstellung, QAction*> darstellungsAktionen_;
+    std::map<Darstellung, QWidget*> dialoge_;
+    QActionGroup* darstellungsGruppe_ = nullptr;
+    QAction* beenden1_ = nullptr;
+    QAction* ausgabe1_ = nullptr;
+    std::vector<QAction*> gesperrt_;
+    bool schliessenLaeuft_ = false;
+};
+
+} // namespace shell

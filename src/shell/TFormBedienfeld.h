@@ -1,0 +1,131 @@
+#pragma once
+// The control panel: a small tool window on top of the main window that
+// starts, pauses and ends runs, sets the tempo and steers zoom and rotation
+// while a figure is drawn. Its handlers only set values; the run loop reads
+// them at its next iteration.
+
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QSpinBox;
+
+namespace shell {
+
+class TFormBedienfeld : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormBedienfeld(QWidget* eltern = nullptr);
+
+    void retranslate();
+
+    // The mirrored values the run loop reads.
+    int tempo() const;
+    int zoomPosition() const;
+    int drehungX() const;
+    int drehungY() const;
+    int drehungZ() const;
+    bool mysteriumModus = false;   // set by the main window: 1:1 is 1000 then
+
+    void setzeDrehungen(int x, int y, int z);
+    void setzeZoom(int position);
+    void zoomAktiv(bool a);
+    void drehungAktiv(bool a);
+    void pauseAktiviert(bool a);
+    void pauseHervorheben(bool fett, const QString& hinweis);
+    void beendenHervorheben(bool fett, const QString& hinweis);
+    void startAktiv(bool start, bool neueEingabe);
+    void labelStart(const QString& t);
+    void labelZeit(const QString& t);
+    void zaehler(bool sichtbar, const QString& t);
+    void startUndZeitSichtbar(bool s);
+    void sternGruppeSichtbar(bool s);
+    void tempoFokussieren();
+    void startFokussieren();
+    void nurBahnenSichtbar(bool s);
+
+    // Direct access for tests and the keyboard handling of the main window.
+    QPushButton* startKnopf() const { return button1_; }
+    QPushButton* pauseKnopf() const { return button2_; }
+    QPushButton* beendenKnopf() const { return button3_; }
+    QPushButton* neueEingabeKnopf() const { return button6_; }
+    QLineEdit* tempoFeld() const { return edit2_; }
+    QSlider* zoomRegler() const { return trackbar1_; }
+    QSlider* reglerX() const { return trackBar2_; }
+    QSlider* reglerY() const { return trackBar3_; }
+    QSlider* reglerZ() const { return trackBar4_; }
+    QCheckBox* nullsetzen() const { return checkBoxNullsetzen_; }
+    QRadioButton* einsZuEins() const { return radioButton1_; }
+    QLabel* zoomLabel() const { return label41_; }
+    QLabel* zeitLabel() const { return labelZeit_; }
+    QLabel* startLabel() const { return labelStart_; }
+
+    // x/X, y/Y, c/C on the panel turn the sliders by ±3 degrees; returns true
+    // when the key was one of them.
+    bool drehTaste(QChar c);
+
+signals:
+    void startGedrueckt();
+    void pauseGedrueckt();
+    void beendenGedrueckt();
+    void neueEingabeGedrueckt();
+    void escapeGedrueckt();
+    void leertasteGedrueckt();
+    // zoom or rotation changed by the user: NeuZeichnen, Ruhezeitpunkt
+    void ansichtGeaendert();
+    void nurBahnenGeklickt(bool an);
+    void geschlossen();
+    void tierkreisTaste();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void tempoGeaendert(const QString& t);
+    void zoomGeaendert(int pos);
+    void drehungGeaendert();
+    void nullsetzenGeklickt();
+
+    QPushButton* button1_;
+    QLabel* label13_;
+    QLineEdit* edit2_;
+    QSpinBox* upDown1_;
+    QPushButton* button2_;
+    QPushButton* button3_;
+    QPushButton* button6_;
+    QSlider* trackbar1_;
+    QLabel* label40_;
+    QLabel* label41_;
+    QRadioButton* radioButton1_;
+    QLabel* label3_;
+    QLabel* label7_;
+    QLabel* label5_;
+    QLabel* label6_;
+    QLabel* label12_;
+    QLabel* label14_;
+    QSlider* trackBar2_;
+    QSlider* trackBar3_;
+    QSlider* trackBar4_;
+    QCheckBox* checkBoxNullsetzen_;
+    QLabel* labelstart2_;
+    QLabel* labelStart_;
+    QLabel* label1_;
+    QLabel* labelZeit_;
+    QLabel* label11_;
+    QLabel* label21_;
+    QGroupBox* radioGroupSterne_;
+    QRadioButton* sterneFlaechen_;
+    QRadioButton* sterneLinien_;
+    QCheckBox* checkBoxNurBahnen_;
+    int gemerktX_ = 0, gemerktY_ = 0, gemerktZ_ = 0;
+};
+
+} // namespace shell
