@@ -4,6 +4,7 @@
 #include "ui/Eingabedialoge.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char** argv)
 {
@@ -13,6 +14,10 @@ int main(int argc, char** argv)
 
     shell::TForm1 form1;
     ui::DialogeAnlegen(form1);
+    // Without a window manager "maximised" is not honoured: start with the
+    // whole available screen anyway.
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        form1.setGeometry(s->availableGeometry());
     form1.showMaximized();
     return app.exec();
 }

@@ -120,9 +120,6 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern)
 
     dxDraw1_ = new ZeichenWidget(this);
     setCentralWidget(dxDraw1_);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
 
     memoAusgabe_ = new QPlainTextEdit(dxDraw1_);
     memoAusgabe_->setObjectName(QStringLiteral("MemoAusgabe"));
@@ -304,6 +301,7 @@ void TForm1::FormPaint()
         retranslate();
     z_.MysteriumModus = true;
     z_.ErstesZeichnen = false;
+    flaeche_.setzeGroesse(dxDraw1_->width(), dxDraw1_->height());
     startDruecken();
 }
 

@@ -4,6 +4,8 @@
 #include "sprache/Sprache.h"
 
 #include <QCheckBox>
+
+#include <algorithm>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,7 +20,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace shell {
@@ -62,15 +64,22 @@ TFormBedienfeld::TFormBedienfeld(QWidget* eltern)
     // Digits only, whatever is typed or pasted.
     edit2_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,2}")), edit2_));
     edit2_->installEventFilter(this);
-    upDown1_ = new QSpinBox(this);
-    upDown1_->setRange(1, 10);
-    upDown1_->setValue(3);
-    upDown1_->setWrapping(false);
-    upDown1_->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    upDown1_->setFixedWidth(18);
-    upDown1_->setStyleSheet(QStringLiteral("QSpinBox { color: transparent; background: transparent; border: none; }"));
+    // UpDown1: 1..10 without wrapping, attached to the field.
+    hoch_ = new QToolButton(this);
+    runter_ = new QToolButton(this);
+    hoch_->setArrowType(Qt::UpArrow);
+    runter_->setArrowType(Qt::DownArrow);
+    for (QToolButton* t : {hoch_, runter_}) {
+        t->setAutoRepeat(true);
+        t->setFixedSize(18, 12);
+        t->setFocusPolicy(Qt::NoFocus);
+    }
+    auto* pfeile = new QVBoxLayout;
+    pfeile->setSpacing(0);
+    pfeile->addWidget(hoch_);
+    pfeile->addWidget(runter_);
     tempoZeile->addWidget(edit2_);
-    tempoZeile->addWidget(upDown1_);
+    tempoZeile->addLayout(pfeile);
     tempoZeile->addStretch();
     v->addLayout(tempoZeile);
 
@@ -176,10 +185,13 @@ TFormBedienfeld::TFormBedienfeld(QWidget* eltern)
     connect(button3_, &QPushButton::clicked, this, &TFormBedienfeld::beendenGedrueckt);
     connect(button6_, &QPushButton::clicked, this, &TFormBedienfeld::neueEingabeGedrueckt);
     connect(edit2_, &QLineEdit::textChanged, this, &TFormBedienfeld::tempoGeaendert);
-    connect(upDown1_, &QSpinBox::valueChanged, this, [this](int w) {
-        edit2_->setText(QString::number(w));
+    auto tempoSchritt = [this](int d) {
+        const int t = std::clamp(tempo() + d, 1, 10);
+        edit2_->setText(QString::number(t));
         edit2_->setFocus();
-    });
+    };
+    connect(hoch_, &QToolButton::clicked, this, [tempoSchritt] { tempoSchritt(1); });
+    connect(runter_, &QToolButton::clicked, this, [tempoSchritt] { tempoSchritt(-1); });
     connect(trackbar1_, &QSlider::valueChanged, this, &TFormBedienfeld::zoomGeaendert);
     connect(radioButton1_, &QRadioButton::clicked, this, [this] {
         trackbar1_->setValue(ZoomEins(mysteriumModus));
@@ -238,8 +250,6 @@ void TFormBedienfeld::tempoGeaendert(const QString& t)
         QSignalBlocker b(edit2_);
         edit2_->setText(korrigiert);
     }
-    QSignalBlocker b(upDown1_);
-    upDown1_->setValue(TempoAusText(korrigiert.toStdString()));
 }
 
 void TFormBedienfeld::zoomGeaendert(int pos)
@@ -411,6 +421,10 @@ bool TFormBedienfeld::eventFilter(QObject* o, QEvent* e)
         }
         if (k->key() == Qt::Key_T && k->modifiers() == Qt::ControlModifier) {
             emit tierkreisTaste();
+            return true;
+        }
+        if (k->key() == Qt::Key_Up || k->key() == Qt::Key_Down) {
+            (k->key() == Qt::Key_Up ? hoch_ : runter_)->click();
             return true;
         }
         if (!k->text().isEmpty() && k->text().at(0).isLetter())

@@ -14,7 +14,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSlider;
-class QSpinBox;
+class QToolButton;
 
 namespace shell {
 
@@ -97,7 +97,8 @@ private:
     QPushButton* button1_;
     QLabel* label13_;
     QLineEdit* edit2_;
-    QSpinBox* upDown1_;
+    QToolButton* hoch_;
+    QToolButton* runter_;
     QPushButton* button2_;
     QPushButton* button3_;
     QPushButton* button6_;
