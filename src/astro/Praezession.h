@@ -7,8 +7,11 @@
 // p (general precession in longitude) as polynomials in Julian millennia of the
 // starting epoch and of the interval (the precession of the VSOP87 theory,
 // Bretagnon & Francou 1988; the formulae of Meeus, Astronomical Algorithms,
-// ch. 21, with millennia). Accuracy well below 1" within ±10000 years; used
-// up to ±50000 years by the long-span element tables.
+// ch. 21, with millennia). The series are truncated: going to the date and
+// back returns the start to 1e-8° within ±400 years, 1e-5° at ±2000 years and
+// about 0.003° (10") at ±5000..7000 years; beyond ±10000 years the angles
+// lose meaning quickly (tens of degrees at ±25000 years), although the
+// long-span element tables still apply the J2000-to-date direction there.
 
 #include "astro/Zeit.h"
 
@@ -27,7 +30,7 @@ struct LaengeBreite {
 // Longitude and latitude (degrees) precessed between J2000 and the date
 // `tag` (TD). The result longitude is p + Π - atan2(A, B) in degrees, plus 360
 // when negative (no further reduction; it may exceed 360 slightly), latitude
-// arcsin C. NachJ2000 is the exact inverse of ZumDatum.
+// arcsin C. NachJ2000 inverts ZumDatum to the accuracy stated above.
 LaengeBreite PraezessionEkliptikal(LaengeBreite ein, Praezessionsrichtung richtung, Tageszahl tag);
 
 } // namespace astro
