@@ -1,0 +1,299 @@
+// Scale bar, latitude scale and legend through the recording canvas.
+#include "figures/Aufzeichnungsflaeche.h"
+#include "figures/Legende.h"
+#include "sprache/Sprache.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace figures;
+
+namespace {
+
+// Restores the catalogue's language after a test that switches it.
+struct SpracheFest {
+    explicit SpracheFest(sprache::Sprache s) : alt(sprache::aktuelleSprache()) { sprache::setzeSprache(s); }
+    ~SpracheFest() { sprache::setzeSprache(alt); }
+    sprache::Sprache alt;
+};
+
+Ansicht Saturnsicht()
+{
+    Ansicht a;
+    a.GroesseSetzen(800, 600);
+    a.Massstab = a.MassstabAusAusdehnung(1, 6, 0);
+    a.MassstabswertAusAusdehnung(1, 6, 0);  // extent 1506, value 1000
+    return a;
+}
+
+// Ticks of the scale bar: vertical lines, keyed by their half height.
+std::vector<int> Striche(const Aufzeichnungsflaeche& z, int halbeHoehe)
+{
+    std::vector<int> x;
+    for (const auto& l : z.nurArt(Aufzeichnung::Art::Linie))
+        if (l.punkte[0].x == l.punkte[1].x && std::abs(l.punkte[1].y - l.punkte[0].y) == 2 * halbeHoehe)
+            x.push_back(l.punkte[0].x);
+    std::sort(x.begin(), x.end());
+    return x;
+}
+
+std::vector<std::string> Texte(const Aufzeichnungsflaeche& z)
+{
+    std::vector<std::string> t;
+    for (const auto& e : z.nurArt(Aufzeichnung::Art::Text))
+        t.push_back(e.text);
+    return t;
+}
+
+bool Enthaelt(const std::vector<std::string>& t, const std::string& s)
+{
+    return std::find(t.begin(), t.end(), s) != t.end();
+}
+
+} // namespace
+
+TEST(Massstab, BarSpansTheExtentWithTicksAtZeroAndPlusMinusTheValue)
+{
+    SpracheFest d(sprache::Sprache::Deutsch);
+    const Ansicht a = Saturnsicht();
+    Aufzeichnungsflaeche z;
+    MassstabZeichnen(z, a, Einstellungssatz{}, a.Massstabswert);
+    const auto linien = z.nurArt(Aufzeichnung::Art::Linie);
+    ASSERT_FALSE(linien.empty());
+    EXPECT_EQ(linien[0].stiftStil, Stiftstil::StrichPunktPunkt);
+    EXPECT_EQ(linien[0].punkte[0], (Punkt{400 - 260, 570}));
+    EXPECT_EQ(linien[0].punkte[1], (Punkt{400 + 260, 570}));
+    const int w = RundenGerade(260.0 / 1506 * 1000);
+    EXPECT_EQ(Striche(z, 5), (std::vector<int>{400 - w, 400, 400 + w}));
+    const auto t = Texte(z);
+    EXPECT_TRUE(Enthaelt(t, "-1000"));
+    EXPECT_TRUE(Enthaelt(t, "1000"));
+    EXPECT_TRUE(Enthaelt(t, "0 (Mill. km)"));
+}
+
+TEST(Massstab, Zoom2HalvesTheLabelsAndKeepsTheLength)
+{
+    Ansicht a = Saturnsicht();
+    Aufzeichnungsflaeche z1, z2;
+    MassstabZeichnen(z1, a, Einstellungssatz{}, 1000);
+    a.Zoom = 2;
+    MassstabZeichnen(z2, a, Einstellungssatz{}, 1000);
+    EXPECT_EQ(Striche(z1, 5), Striche(z2, 5));
+    EXPECT_TRUE(Enthaelt(Texte(z2), "500"));
+    EXPECT_TRUE(Enthaelt(Texte(z2), "-500"));
+    EXPECT_FALSE(Enthaelt(Texte(z2), "1000"));
+}
+
+struct Nebenstrichfall {
+    const char* name;
+    double extent, wert;
+    size_t striche;
+};
+
+class Nebenstriche : public ::testing::TestWithParam<Nebenstrichfall> {};
+
+TEST_P(Nebenstriche, OuterMinorTicksOnlyWhenTheExtentReachesOneAndAHalfValues)
+{
+    const auto f = GetParam();
+    Ansicht a = Saturnsicht();
+    a.FigurAusdehnung = f.extent;
+    Aufzeichnungsflaeche z;
+    MassstabZeichnen(z, a, Einstellungssatz{}, f.wert);
+    EXPECT_EQ(Striche(z, 4).size(), f.striche);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, Nebenstriche,
+                         ::testing::Values(Nebenstrichfall{"Saturn", 1506, 1000, 4},
+                                           Nebenstrichfall{"KnappDarunter", 1499, 1000, 2},
+                                           Nebenstrichfall{"Mars", 249, 200, 2},
+                                           Nebenstrichfall{"Pluto", 7373, 7000, 2},
+                                           Nebenstrichfall{"Erde", 152, 100, 4}),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST(Massstab, TheMoonScaleReadsInThousandsOfKilometres)
+{
+    SpracheFest d(sprache::Sprache::Deutsch);
+    Ansicht a;
+    a.GroesseSetzen(800, 600);
+    a.Massstab = a.MassstabAusAusdehnung(0, 0, ZentrumErdeMond);
+    a.MassstabswertAusAusdehnung(0, 0, ZentrumErdeMond);
+    Aufzeichnungsflaeche z;
+    MassstabZeichnen(z, a, Einstellungssatz{}, a.Massstabswert, {true, true, false});
+    const int w = RundenGerade(260.0 / 420 * 400);
+    EXPECT_EQ(Striche(z, 5), (std::vector<int>{400 - w, 400, 400 + w}));
+    const auto t = Texte(z);
+    EXPECT_TRUE(Enthaelt(t, "400"));  // not divided into astronomical units
+    EXPECT_TRUE(Enthaelt(t, "0 (* 1000 km)"));
+}
+
+TEST(Massstab, AstronomicalUnitsDivideTheLabels)
+{
+    SpracheFest e(sprache::Sprache::Englisch);
+    const Ansicht a = Saturnsicht();
+    Aufzeichnungsflaeche z;
+    MassstabZeichnen(z, a, Einstellungssatz{}, 1000, {false, true, false});
+    const auto t = Texte(z);
+    EXPECT_TRUE(Enthaelt(t, "6.7"));  // 1000 / 149.6 = 6.68
+    EXPECT_TRUE(Enthaelt(t, "-6.7"));
+    EXPECT_TRUE(Enthaelt(t, "0 (AU)"));
+}
+
+struct Formatfall {
+    const char* name;
+    double wert;
+    const char* text;
+};
+
+class Beschriftung : public ::testing::TestWithParam<Formatfall> {};
+
+TEST_P(Beschriftung, DecimalsGrowAsTheValueShrinks)
+{
+    EXPECT_EQ(Massstabsbeschriftung(GetParam().wert), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faelle, Beschriftung,
+                         ::testing::Values(Formatfall{"Gross", 1000, "  1000"}, Formatfall{"Negativ", -250, "  -250"},
+                                           Formatfall{"Zwanzig", 20, "  20.0"}, Formatfall{"Drei", 3, "   3.0"},
+                                           Formatfall{"Zwei", 2, "  2.00"}, Formatfall{"Klein", 0.05, " 0.050"},
+                                           Formatfall{"Kleiner", 0.005, "0.0050"},
+                                           Formatfall{"Winzig", 0.0005, "0.00050"},
+                                           Formatfall{"Fast", 0.00005, "0.000050"},
+                                           Formatfall{"Nichts", 0.000005, "0.0000050"}),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST(Massstab, ZahlFestNeverWritesMinusZeroAndAlwaysUsesAPoint)
+{
+    EXPECT_EQ(ZahlFest(-0.0001, 6, 2), "  0.00");
+    EXPECT_EQ(ZahlFest(-1.5, 0, 1), "-1.5");
+    EXPECT_EQ(ZahlFest(12345.678, 11, 3), "  12345.678");
+}
+
+TEST(Massstab, LatitudeScaleHasItsTicksAndLabels)
+{
+    SpracheFest d(sprache::Sprache::Deutsch);
+    Ansicht a;
+    a.GroesseSetzen(1000, 600);
+    a.Zoom = 2;
+    Aufzeichnungsflaeche z;
+    MassstabDerBreite(z, a, Einstellungssatz{}, 10);
+    const int r = RundenGerade(1000 / 23.4);
+    EXPECT_EQ(Striche(z, 5), (std::vector<int>{200 - r, 200, 200 + r}));
+    const auto linien = z.nurArt(Aufzeichnung::Art::Linie);
+    EXPECT_EQ(linien[0].punkte[0].x, 200 - RundenGerade(1.2 * r));
+    EXPECT_EQ(linien.back().stiftFarbe, Einstellungssatz{}.IntFarbeSonnenbahn);
+    EXPECT_EQ(linien.back().stiftBreite, 2);
+    const auto t = Texte(z);
+    EXPECT_TRUE(Enthaelt(t, "Maßstab der Breite (°)"));
+    EXPECT_TRUE(Enthaelt(t, "3.0"));  // 10 x 7.5 / 50 x 2
+    EXPECT_TRUE(Enthaelt(t, "-3.0"));
+}
+
+TEST(Legende, LinesStackUpwardsFromTheBottomWithTheHeaderOnTop)
+{
+    SpracheFest d(sprache::Sprache::Deutsch);
+    Ansicht a;
+    a.GroesseSetzen(800, 600);
+    Einstellungssatz s;
+    Legendendaten daten;
+    daten.darstellung = LegendeZweiPlaneten;
+    daten.ereignisart = Legendendaten::Ereignis::Konjunktionen;
+    daten.ereignisAnzahl = 12;
+    daten.periode = 583.92;
+    daten.schrittweite = 2.5;
+    daten.schritt = 40;
+    daten.koerper = {{2, false}, {3, true}};
+    daten.elemente.push_back({"Raumgeraden Ve-Er", "", Legendenzeile::Muster::Linie, s.IntFarbeRG, 0, 3, 1});
+    Aufzeichnungsflaeche z;
+    LegendeZeichnen(z, a, s, daten);
+    const auto texte = z.nurArt(Aufzeichnung::Art::Text);
+    auto finde = [&](const std::string& t) {
+        for (const auto& e : texte)
+            if (e.text == t)
+                return e.punkte[0];
+        ADD_FAILURE() << "missing " << t;
+        return Punkt{};
+    };
+    Aufzeichnungsflaeche mass;
+    mass.schrift({"MS Sans Serif", 8, 0, false});
+    const int zh = mass.textHoehe("Ag");
+    const int links = 800 - 166;
+    EXPECT_EQ(finde("Anzahl Konjunktionen:"), (Punkt{links, 600 - zh - 5}));
+    EXPECT_EQ(finde("Konj.periode (Tg.):").y, 600 - 2 * zh - 5);
+    EXPECT_EQ(finde("Schritte (à 2.500 Tg.):").y, 600 - 3 * zh - 5);
+    EXPECT_EQ(finde("Äquinoktium 01.01.2000").y, 600 - 4 * zh - 5);
+    EXPECT_EQ(finde("Venus").y, 600 - 5 * zh - 5);
+    EXPECT_EQ(finde("Erde im Zentrum").y, 600 - 6 * zh - 5);
+    EXPECT_EQ(finde("Raumgeraden Ve-Er").y, 600 - 7 * zh - 5);
+    EXPECT_EQ(finde("Legende:").y, 600 - 8 * zh - 5);
+    // values in their column
+    EXPECT_EQ(finde("     12").x, links + 110);
+    EXPECT_EQ(finde("   583.9200").y, 600 - 2 * zh - 5);
+    // two discs and one cross (the centre)
+    EXPECT_EQ(z.anzahl(Aufzeichnung::Art::Ellipse), 2);
+    EXPECT_EQ(z.nurArt(Aufzeichnung::Art::Ellipse)[1].pinselFarbe, s.IntFarbePlanet[3]);
+}
+
+TEST(Legende, LongPeriodsInYearsAndLargerLetteringMovesTheLegend)
+{
+    SpracheFest e(sprache::Sprache::Englisch);
+    Ansicht a;
+    a.GroesseSetzen(1000, 700);
+    Einstellungssatz s;
+    s.BoolBeschriftung = false;
+    Legendendaten daten;
+    daten.darstellung = LegendeDreiPlaneten;
+    daten.periode = 36524.219;
+    daten.mitPraezession = true;
+    daten.sonneImZentrum = true;
+    Aufzeichnungsflaeche z;
+    LegendeZeichnen(z, a, s, daten);
+    const auto t = Texte(z);
+    EXPECT_TRUE(Enthaelt(t, "period of conj. (y):"));
+    EXPECT_TRUE(Enthaelt(t, "   100.0000"));
+    EXPECT_TRUE(Enthaelt(t, "Equinox of date"));
+    EXPECT_TRUE(Enthaelt(t, "Sun in the centre"));
+    EXPECT_TRUE(Enthaelt(t, "Legend:"));
+    for (const auto& x : z.nurArt(Aufzeichnung::Art::Text))
+        EXPECT_GE(x.punkte[0].x, 1000 - 200);
+    EXPECT_EQ(z.nurArt(Aufzeichnung::Art::Text)[0].schrift.groesse, 10);
+}
+
+TEST(Legende, MoonAndMinorPlanetDiscSizesAndTheEarthMoonPair)
+{
+    SpracheFest d(sprache::Sprache::Deutsch);
+    Einstellungssatz s;
+    Legendendaten daten;
+    daten.mondImUeberblick = true;
+    Aufzeichnungsflaeche z;
+    LegendePlanetZeichnen(z, s, 50, 50, false, LegendeUeberblick, KoerpercodeMond, 5, daten);
+    LegendePlanetZeichnen(z, s, 50, 50, false, LegendeUeberblick, 12, 5, daten);
+    LegendePlanetZeichnen(z, s, 50, 50, false, LegendeUeberblick, 14, 1, daten);
+    daten.erdeMond = true;
+    LegendePlanetZeichnen(z, s, 50, 50, false, LegendeRotationen, 3, 5, daten);
+    const auto e = z.nurArt(Aufzeichnung::Art::Ellipse);
+    ASSERT_EQ(e.size(), 4u);
+    EXPECT_EQ(e[0].punkte[1].x - 50, 7);   // Moon +2
+    EXPECT_EQ(e[0].pinselFarbe, s.IntFarbePlanet[10]);
+    EXPECT_EQ(e[1].punkte[1].x - 50, 4);   // minor planet -1
+    EXPECT_EQ(e[2].punkte[1].x - 50, 1);   // at least 1
+    EXPECT_EQ(Texte(z), (std::vector<std::string>{"Mond", "Vesta", "Chiron", "Erde/Mond"}));
+    EXPECT_EQ(z.nurArt(Aufzeichnung::Art::Text)[0].punkte[0].x, 62);
+}
+
+TEST(Legende, LongTermShowsOnlyItsOwnLines)
+{
+    SpracheFest d(sprache::Sprache::Deutsch);
+    Ansicht a;
+    a.GroesseSetzen(800, 600);
+    Legendendaten daten;
+    daten.darstellung = LegendeLangzeit;
+    daten.vergangeneTage = 365.25 * 50000;
+    daten.koerper = {{5, false}, {6, false}};
+    daten.elemente.push_back({"Bahnen ", "", Legendenzeile::Muster::Linie, 0xFFFFFF, 0, 3, 1});
+    daten.mitPraezession = true;
+    Aufzeichnungsflaeche z;
+    LegendeZeichnen(z, a, Einstellungssatz{}, daten);
+    EXPECT_EQ(Texte(z), (std::vector<std::string>{"Schrittweite:", "2500 Jahre", "Jahre:", "  50000", "Jupiter",
+                                                 "Saturn", "Bahnen ", "Legende:"}));
+}
