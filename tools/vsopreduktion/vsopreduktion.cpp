@@ -171,21 +171,51 @@ struct Abweichung {
     double l = 0, b = 0, r = 0; // arcsec, arcsec, km
 };
 
-// Largest |reduced - full| over `proben` dates evenly spread over [tau0, tau1].
+// |reduced - full| at tau for L, B (arcsec) and R (km).
+std::array<double, 3> abweichungBei(const VsopVollPlanet& voll, const VsopDaten& reduziert, int p, double tau)
+{
+    const auto v = VsopVollAuswerten(voll, tau);
+    const VsopKugel k = VsopKugelDatum(reduziert, p + 1, tau * 365250.0 + 0.5);
+    const double grad = std::numbers::pi / 180.0;
+    return {std::fabs(winkelDifferenz(k.L * grad, v[0])) * BogensekundenProRad,
+            std::fabs(k.B * grad - v[1]) * BogensekundenProRad, std::fabs(k.R - v[2] * 149.597870691) * 1e6};
+}
+
+// Largest |reduced - full| over [tau0, tau1]: a grid of at least `proben`
+// dates and at most 1/50 of the sidereal period apart (up to 200000 dates),
+// then, for each coordinate, the best grid point refined on finer grids.
 Abweichung groessteAbweichung(const VsopVollPlanet& voll, const VsopDaten& reduziert, int p, double tau0,
                               double tau1, int proben)
 {
-    Abweichung m;
-    for (int i = 0; i < proben; ++i) {
-        const double tau = tau0 + (tau1 - tau0) * i / (proben - 1);
-        const auto v = VsopVollAuswerten(voll, tau);
-        const VsopKugel k = VsopKugelDatum(reduziert, p + 1, tau * 365250.0 + 0.5);
-        const double grad = std::numbers::pi / 180.0;
-        m.l = std::max(m.l, std::fabs(winkelDifferenz(k.L * grad, v[0])) * BogensekundenProRad);
-        m.b = std::max(m.b, std::fabs(k.B * grad - v[1]) * BogensekundenProRad);
-        m.r = std::max(m.r, std::fabs(k.R - v[2] * 149.597870691) * 1e6);
+    static constexpr std::array<double, VsopPlanetAnzahl> PeriodeTage{87.9692561, 224.7008,   365.256363,
+                                                                      686.979852, 4332.58926, 10759.2268,
+                                                                      30688.4775, 60182.291};
+    const double spanneTage = (tau1 - tau0) * 365250.0;
+    const double dichte = std::min(spanneTage / (PeriodeTage[p] / 50.0), 200000.0);
+    const int n = std::max(proben, static_cast<int>(dichte));
+    const double schritt = (tau1 - tau0) / (n - 1);
+    std::array<double, 3> best{}, bestTau{};
+    for (int i = 0; i < n; ++i) {
+        const double tau = tau0 + schritt * i;
+        const auto d = abweichungBei(voll, reduziert, p, tau);
+        for (int c = 0; c < 3; ++c)
+            if (d[c] > best[c])
+                best[c] = d[c], bestTau[c] = tau;
     }
-    return m;
+    for (int c = 0; c < 3; ++c) {
+        double mitte = bestTau[c], halb = schritt;
+        for (int stufe = 0; stufe < 4; ++stufe) {
+            for (int j = -20; j <= 20; ++j) {
+                const double tau = std::clamp(mitte + halb * j / 20.0, tau0, tau1);
+                const double d = abweichungBei(voll, reduziert, p, tau)[c];
+                if (d > best[c])
+                    best[c] = d, bestTau[c] = tau;
+            }
+            mitte = bestTau[c];
+            halb /= 10.0;
+        }
+    }
+    return {best[0], best[1], best[2]};
 }
 
 std::string feld(double x, int stellen)
@@ -208,7 +238,7 @@ int main(int argc, char** argv)
     fs::path quelle = fs::path(VELMORA_QUELLORDNER) / ".." / "shared" / "data" / "vsop87";
     fs::path ziel = fs::path(VELMORA_QUELLORDNER) / "Data";
     bool pruefen = false, genauigkeit = false;
-    int proben = 20000;
+    int proben = 20000; // grid points at least, per span and planet
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--quelle" && i + 1 < argc)
