@@ -1,7 +1,9 @@
 // Program entry of the desktop program: load the planet theory, create the
 // windows in their order, run the message loop.
+#include "astro/Zeit.h"
 #include "shell/TForm1.h"
 #include "ui/Eingabedialoge.h"
+#include "ui/Programmstart.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -12,7 +14,15 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationDisplayName(QStringLiteral(" Velmora"));
 
+    // Program load: without its data files the program cannot compute and
+    // ends after telling the user.
+    auto rechner = ui::Programmladen(argc > 0 ? argv[0] : nullptr);
+    if (!rechner)
+        return 1;
+
     shell::TForm1 form1;
+    form1.rechner = rechner;
+    form1.engine().datumFormatierer = [](double tag) { return astro::DatumText(tag); };
     ui::DialogeAnlegen(form1);
     // Without a window manager "maximised" is not honoured: start with the
     // whole available screen anyway.

@@ -4,6 +4,7 @@
 // run engine. It implements the engine's host interface by wiring it to the
 // control panel, the surface and message boxes.
 
+#include "astro/Positionsquellen.h"
 #include "shell/Hauptprozedur.h"
 #include "shell/LaufHost.h"
 #include "shell/Laufkonfiguration.h"
@@ -80,6 +81,9 @@ public:
     void beiLaufSperren(QAction* a);
     // Widgets whose texts the language pass refreshes.
     void retranslate();
+
+    // Positions of the bodies (series loaded at program start).
+    std::shared_ptr<astro::Positionsrechner> rechner;
 
     // Hooks of later layers: reading and writing the settings, the quotation
     // on closing.
