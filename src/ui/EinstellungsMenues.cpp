@@ -318,6 +318,12 @@ void EinstellungsMenues::berechnungsgrundlagenFuellen(QMenu* berechnungsgr1)
 
 void EinstellungsMenues::extrasFuellen(QMenu* extras1) { extras1->addAction(anfangsanimation1_); }
 
+void EinstellungsMenues::spracheFuellen(QMenu* sprache1)
+{
+    sprache1->addAction(deutsch1_);
+    sprache1->addAction(englisch1_);
+}
+
 QAction* EinstellungsMenues::aktion(const QString& komponente) const
 {
     for (const Beschriftet& b : beschriftet_)

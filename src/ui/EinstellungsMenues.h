@@ -104,7 +104,10 @@ public:
     void berechnungsgrundlagenFuellen(QMenu* berechnungsgr1);
     // Appends "Animation bei Programmstart" to "Extras".
     void extrasFuellen(QMenu* extras1);
-    // The top-level "Sprache" menu, to be added to the menu bar.
+    // Appends "Deutsch" and "Englisch" to an existing "Sprache" menu.
+    void spracheFuellen(QMenu* sprache1);
+    // A "Sprache" menu of its own holding the two items, for a menu bar that
+    // has none.
     QMenu* sprache1() const { return sprache1_; }
 
     // Check marks and toggle captions from the settings (after IniEinlesen).

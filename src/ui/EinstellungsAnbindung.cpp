@@ -1,0 +1,124 @@
+#include "ui/EinstellungsAnbindung.h"
+
+#include "shell/TForm1.h"
+#include "ui/Sprachwechsel.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QMenu>
+
+namespace ui {
+
+using figures::Einstellungssatz;
+
+EinstellungsAnbindung::EinstellungsAnbindung(shell::TForm1& form1, figures::Einstellungen& einstellungen,
+                                             std::unique_ptr<QSettings> speicher, EinstellungsDialoge* dialoge)
+    : QObject(&form1)
+    , form1_(form1)
+    , einstellungen_(einstellungen)
+    , speicher_(std::move(speicher))
+{
+    // The main window's own texts come first in the language pass.
+    Sprachwechsel::instanz().anmelden(&form1_, [this] { form1_.retranslate(); });
+
+    menues_ = std::make_unique<EinstellungsMenues>(&form1_, einstellungen_, *this, dialoge);
+    QMenu* einstellungen1 = form1_.menue(shell::Hauptmenue::Einstellungen);
+    menues_->einstellungenFuellen(einstellungen1);
+    // "Anzahl Berechnungen" and "Anzahl Bahnpunkte" belong under
+    // "Berechnungsgrundlagen" when the main window has that menu.
+    QMenu* berechnungsgr1 = einstellungen1->findChild<QMenu*>(QStringLiteral("Berechnungsgr1"));
+    menues_->berechnungsgrundlagenFuellen(berechnungsgr1 ? berechnungsgr1 : einstellungen1);
+    menues_->extrasFuellen(form1_.menue(shell::Hauptmenue::Extras));
+    menues_->spracheFuellen(form1_.menue(shell::Hauptmenue::Sprache));
+
+    einlesen();
+
+    form1_.sprachwechsel = [this] { Sprachwechsel::instanz().durchlauf(einstellungen_.aktuell().BoolSprache); };
+    form1_.einstellungenSchreiben = [this] { return schreiben(); };
+}
+
+EinstellungsAnbindung::~EinstellungsAnbindung()
+{
+    form1_.sprachwechsel = nullptr;
+    form1_.einstellungenSchreiben = nullptr;
+}
+
+void EinstellungsAnbindung::einlesen()
+{
+    if (speicher_)
+        leseergebnis_ = IniEinlesen(*speicher_, einstellungen_);
+    menues_->zustandUebernehmen();
+    const Einstellungssatz& s = einstellungen_.aktuell();
+    form1_.konfiguration().hoheGenauigkeit = s.BoolGenauigkeit;
+    if (auto* genauigkeit = form1_.findChild<QAction*>(QStringLiteral("Genauigkeit1")))
+        genauigkeit->setChecked(s.BoolGenauigkeit);
+    if (auto* zitate = form1_.findChild<QAbstractButton*>(QStringLiteral("CheckBoxZitate")))
+        zitate->setChecked(s.BoolZitateAnzeigen);
+    anzahlBerechnungenGewaehlt(s.IntAnzahlBerechn);
+    konfigurationAbgleichen();
+}
+
+void EinstellungsAnbindung::konfigurationAbgleichen()
+{
+    const Einstellungssatz& s = einstellungen_.aktuell();
+    shell::Laufkonfiguration& k = form1_.konfiguration();
+    k.intAnzahlBerechn = s.IntAnzahlBerechn;
+    k.bahnpunkteFaktor = s.IntAnzahlBahnpunkte;
+    k.intBilditem = s.IntBilditem;
+    k.intFarbeHintergrund = s.IntFarbeHintergrund;
+    k.boolAnfangsanimation = s.BoolAnfangsanimation;
+    k.boolZitateAnzeigen = s.BoolZitateAnzeigen;
+}
+
+// "hohe Genauigkeit" and the quotation check box are other windows' items:
+// their state is taken over just before writing.
+void EinstellungsAnbindung::fremdeFlaggenUebernehmen()
+{
+    bool genau = form1_.konfiguration().hoheGenauigkeit;
+    if (auto* genauigkeit = form1_.findChild<QAction*>(QStringLiteral("Genauigkeit1")))
+        genau = genauigkeit->isChecked();
+    einstellungen_.setzen(&Einstellungssatz::BoolGenauigkeit, genau);
+    bool zitate = form1_.konfiguration().boolZitateAnzeigen;
+    if (auto* box = form1_.findChild<QAbstractButton*>(QStringLiteral("CheckBoxZitate")))
+        zitate = box->isChecked();
+    einstellungen_.setzen(&Einstellungssatz::BoolZitateAnzeigen, zitate);
+}
+
+bool EinstellungsAnbindung::schreiben()
+{
+    if (!speicher_)
+        return false;
+    fremdeFlaggenUebernehmen();
+    return IniSchreibenMitMeldung(&form1_, *speicher_, einstellungen_);
+}
+
+QWidget* EinstellungsAnbindung::dialogEltern() { return &form1_; }
+
+bool EinstellungsAnbindung::startphase() const { return form1_.zustand().Startphase; }
+
+void EinstellungsAnbindung::einstellungenGeaendert() { form1_.zustand().EinstellungenGeaendert = true; }
+
+void EinstellungsAnbindung::hintergrundSofort()
+{
+    konfigurationAbgleichen();
+    form1_.HintergrundSofort();
+}
+
+void EinstellungsAnbindung::spracheGewechselt(bool) {}
+
+void EinstellungsAnbindung::anzahlBerechnungenGewaehlt(int stufe)
+{
+    form1_.konfiguration().intAnzahlBerechn = stufe;
+    shell::Laufzustand& z = form1_.zustand();
+    if (!z.BeispielModus) {
+        const Grenzen g = grenzenFuerStufe(stufe);
+        z.Schrittgrenze = g.schritte;
+        z.Konstellationsgrenze = g.konstellationen;
+    }
+}
+
+void EinstellungsAnbindung::bahnpunkteGewaehlt(int faktor) { form1_.konfiguration().bahnpunkteFaktor = faktor; }
+
+void EinstellungsAnbindung::optionGeaendert() { konfigurationAbgleichen(); }
+
+} // namespace ui
