@@ -3,6 +3,7 @@
 #include "astro/Zeit.h"
 #include "shell/TForm1.h"
 #include "ui/Eingabedialoge.h"
+#include "ui/EinstellungsAnbindung.h"
 #include "ui/Programmstart.h"
 
 #include <QApplication>
@@ -20,9 +21,18 @@ int main(int argc, char** argv)
     if (!rechner)
         return 1;
 
+    // The settings in use and the user's own; the barycentre Sun radius
+    // defaults from the screen size.
+    QScreen* bildschirm = QGuiApplication::primaryScreen();
+    figures::Einstellungen einstellungen(
+        bildschirm ? figures::StandardASonneBary(bildschirm->geometry().width(), bildschirm->geometry().height())
+                   : figures::Einstellungssatz{}.IntASonneBary);
+
     shell::TForm1 form1;
     form1.rechner = rechner;
     form1.engine().datumFormatierer = [](double tag) { return astro::DatumText(tag); };
+    // Reads the stored settings and puts the settings menus into form1.
+    ui::EinstellungsAnbindung einstellungsAnbindung(form1, einstellungen);
     ui::DialogeAnlegen(form1);
     // Without a window manager "maximised" is not honoured: start with the
     // whole available screen anyway.
