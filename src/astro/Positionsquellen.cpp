@@ -2,6 +2,7 @@
 
 #include "astro/MittlereElemente.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -30,6 +31,16 @@ Ergebnis<PositionXYZ> ueberQuelle(const std::shared_ptr<const Positionsquelle>& 
     return quelle->position(n, tag, o);
 }
 
+// Invalid numbers and the Sun are answered alike on both routes.
+std::optional<Ergebnis<PositionXYZ>> ohneQuelle(KoerperNr n)
+{
+    if (!IstKoerper(n))
+        return Ergebnis<PositionXYZ>(ungueltig(n));
+    if (n == koerper::Sonne)
+        return Ergebnis<PositionXYZ>(PositionXYZ{});
+    return std::nullopt;
+}
+
 constexpr const char* kReihen = "series";
 constexpr const char* kOskulierend = "osculating elements";
 
@@ -44,10 +55,8 @@ void Positionsrechner::setzeOskulierendeQuelle(std::shared_ptr<const Positionsqu
 
 Ergebnis<PositionXYZ> Positionsrechner::PositionGenau(KoerperNr n, Tageszahl tag, const Rechenoptionen& optionen) const
 {
-    if (!IstKoerper(n))
-        return ungueltig(n);
-    if (n == koerper::Sonne)
-        return PositionXYZ{};
+    if (auto sofort = ohneQuelle(n))
+        return *sofort;
     if (n <= koerper::Neptun)
         return ueberQuelle(reihen_, kReihen, n, tag, optionen, true);
     return ueberQuelle(oskulierend_, kOskulierend, n, tag, optionen, true);
@@ -55,10 +64,8 @@ Ergebnis<PositionXYZ> Positionsrechner::PositionGenau(KoerperNr n, Tageszahl tag
 
 Ergebnis<PositionXYZ> Positionsrechner::PositionNormal(KoerperNr n, Tageszahl tag, const Rechenoptionen& optionen) const
 {
-    if (!IstKoerper(n))
-        return ungueltig(n);
-    if (n == koerper::Sonne)
-        return PositionXYZ{};
+    if (auto sofort = ohneQuelle(n))
+        return *sofort;
     if (n <= koerper::Mars)
         return PositionMittlereElemente(n, tag, optionen.MitPraezession);
     return ueberQuelle(oskulierend_, kOskulierend, n, tag, optionen, false);
