@@ -14,6 +14,16 @@ void Bahnpunkte::dimensionieren(int faktor)
     SednaFertig = false;
 }
 
+Positionsfunktion PositionsfunktionAus(const astro::Positionsrechner& rechner, const astro::Rechenoptionen& optionen)
+{
+    return [&rechner, optionen](int koerper, double tag) -> astro::Ergebnis<Raumpunkt> {
+        const auto p = rechner.Position(koerper, tag, optionen);
+        if (!p)
+            return p.status();
+        return Raumpunkt{p->X, p->Y, p->Z};
+    };
+}
+
 int Bahnzeile(int b, int erster, const std::array<bool, 22>& auswahl, bool langzeit)
 {
     if (b <= 0 || b > 21 || !auswahl[static_cast<size_t>(b)])

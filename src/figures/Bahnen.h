@@ -8,6 +8,7 @@
 // front of it, so a representation can put discs and solids between them.
 
 #include "astro/Ergebnis.h"
+#include "astro/Positionsquellen.h"
 #include "figures/Ansicht.h"
 #include "figures/Einstellungssatz.h"
 #include "figures/Zeichenflaeche.h"
@@ -39,6 +40,11 @@ struct Raumpunkt {
 // Position of body `koerper` (1 .. 21) at day number `tag` (TD): the caller
 // binds the accuracy and precession switches of the run.
 using Positionsfunktion = std::function<astro::Ergebnis<Raumpunkt>(int koerper, double tag)>;
+
+// The positions of a calculator with the run's switches (PositionGenau or
+// PositionNormal by optionen.HoheGenauigkeit). The calculator must outlive
+// the function.
+Positionsfunktion PositionsfunktionAus(const astro::Positionsrechner& rechner, const astro::Rechenoptionen& optionen);
 
 struct Bahnpunkt {
     double X = 0, Y = 0, Z = 0;   // 10^6 km
