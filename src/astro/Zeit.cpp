@@ -1,5 +1,6 @@
 #include "astro/Zeit.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -124,6 +125,18 @@ std::string DatumText(Tageszahl x)
     const double ganzerTag = std::floor(k.tag);
     return std::to_string(k.jahr) + "-" + zweistellig(k.monat) + "-" + zweistellig(ganzerTag) + " " +
            UhrzeitText(k.tag - ganzerTag);
+}
+
+Tageszahl TagAusOrtszeit(int jahr, int monat, int tag, int stunde, int minute, double sekunde)
+{
+    return static_cast<double>(DatumZuTag(jahr, monat, tag)) + (stunde * 3600.0 + minute * 60.0 + sekunde) / 86400.0;
+}
+
+std::string StartzeitText(Tageszahl x)
+{
+    char puffer[64];
+    const auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::fixed, 3);
+    return ec == std::errc() ? std::string(puffer, ende) : std::string("0");
 }
 
 } // namespace astro

@@ -57,4 +57,10 @@ std::string UhrzeitText(double tagesbruchteil);
 // 0 gives "2000-01-01 00:00", -147724 gives "1595-07-19 00:00".
 std::string DatumText(Tageszahl x);
 
+// "Startzeit jetzt": the local civil date and time taken as TD as it stands
+// (no ΔT, no time-zone correction), as a Tageszahl, and its start-field text
+// with three decimals and "." whatever the locale (2000-01-02 12:00 -> "1.500").
+Tageszahl TagAusOrtszeit(int jahr, int monat, int tag, int stunde, int minute, double sekunde);
+std::string StartzeitText(Tageszahl x);
+
 } // namespace astro

@@ -135,6 +135,14 @@ TEST(Uhrzeit, RundenAufVolleMinuteUndStunde)
     EXPECT_EQ(astro::UhrzeitText(-0.25), "-06:00");
 }
 
+TEST(Zeitachse, StartzeitJetzt)
+{
+    EXPECT_EQ(astro::StartzeitText(astro::TagAusOrtszeit(2000, 1, 2, 12, 0, 0.0)), "1.500");
+    EXPECT_EQ(astro::StartzeitText(astro::TagAusOrtszeit(1999, 12, 31, 6, 0, 0.0)), "-0.750");
+    EXPECT_EQ(astro::StartzeitText(astro::TagAusOrtszeit(2026, 12, 9, 6, 0, 0.0)), "9839.250");
+    EXPECT_EQ(astro::StartzeitText(astro::TagAusOrtszeit(2026, 12, 9, 23, 59, 59.0)), "9840.000"); // rounded
+}
+
 TEST(Zeitachse, JulianischesDatumUndZeitargumente)
 {
     EXPECT_DOUBLE_EQ(astro::JulianischesDatum(0.5), 2451545.0);
