@@ -182,21 +182,24 @@ EinstellungsMenues::EinstellungsMenues(QWidget* eltern, figures::Einstellungen& 
     farben1_ = neuesMenue("Farben1", "menue.farben");
     farbmenueAufbauen();
 
+    // The size and width commands: component, caption, handler.
+    struct Befehl {
+        const char* komponente;
+        const char* schluessel;
+        void (EinstellungsMenues::*handler)();
+    };
+    auto befehleAnlegen = [this](QMenu* in, std::initializer_list<Befehl> befehle) {
+        for (const Befehl& b : befehle)
+            connect(neueAktion(in, b.komponente, b.schluessel), &QAction::triggered, this, b.handler);
+    };
     linienstrke1_ = neuesMenue("Linienstrke1", "menue.linienstaerke");
-    connect(neueAktion(linienstrke1_, "Bahnenstaerke", "menue.linienstaerke.bahnen"), &QAction::triggered, this,
-            &EinstellungsMenues::BahnenstaerkeClick);
-    connect(neueAktion(linienstrke1_, "RaenderStaerke", "menue.linienstaerke.raender"), &QAction::triggered, this,
-            &EinstellungsMenues::RaenderStaerkeClick);
-    connect(neueAktion(linienstrke1_, "Linienstaerke", "menue.linienstaerke.andere"), &QAction::triggered, this,
-            &EinstellungsMenues::LinienstaerkeClick);
-
+    befehleAnlegen(linienstrke1_, {{"Bahnenstaerke", "menue.linienstaerke.bahnen", &EinstellungsMenues::BahnenstaerkeClick},
+                                   {"RaenderStaerke", "menue.linienstaerke.raender", &EinstellungsMenues::RaenderStaerkeClick},
+                                   {"Linienstaerke", "menue.linienstaerke.andere", &EinstellungsMenues::LinienstaerkeClick}});
     punktgre1_ = neuesMenue("Punktgre1", "menue.punktgroesse");
-    connect(neueAktion(punktgre1_, "PlanetenGroesse", "menue.punktgroesse.planeten"), &QAction::triggered, this,
-            &EinstellungsMenues::PlanetenGroesseClick);
-    connect(neueAktion(punktgre1_, "Sonnengroesse", "menue.punktgroesse.sonne"), &QAction::triggered, this,
-            &EinstellungsMenues::SonnengroesseClick);
-    connect(neueAktion(punktgre1_, "Punktgroesse", "menue.punktgroesse.andere"), &QAction::triggered, this,
-            &EinstellungsMenues::PunktgroesseClick);
+    befehleAnlegen(punktgre1_, {{"PlanetenGroesse", "menue.punktgroesse.planeten", &EinstellungsMenues::PlanetenGroesseClick},
+                                {"Sonnengroesse", "menue.punktgroesse.sonne", &EinstellungsMenues::SonnengroesseClick},
+                                {"Punktgroesse", "menue.punktgroesse.andere", &EinstellungsMenues::PunktgroesseClick}});
 
     // Toggles whose caption follows their state (see retranslate()).
     beschriftung1_ = new QAction(this);

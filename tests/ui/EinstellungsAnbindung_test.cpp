@@ -83,6 +83,11 @@ TEST_F(Anbindung, EinlesenSetztLaufkonfigurationUndHaekchen)
     EXPECT_TRUE(form1.menue(shell::Hauptmenue::Einstellungen)->actions().contains(m.aktion(QStringLiteral("Standardwiederherstellen1"))));
     EXPECT_TRUE(form1.menue(shell::Hauptmenue::Extras)->actions().contains(m.aktion(QStringLiteral("Anfangsanimation1"))));
     EXPECT_TRUE(form1.menue(shell::Hauptmenue::Sprache)->actions().contains(m.aktion(QStringLiteral("Englisch1"))));
+    // The run lock finds the items by component name below the main window.
+    for (const char* k : {"Deutsch1", "Englisch1", "Beschriftung1", "Standardwiederherstellen1", "niedrig2"})
+        EXPECT_NE(form1.findChild<QAction*>(QLatin1String(k)), nullptr) << k;
+    for (const char* k : {"Hintergrund1", "Farben1", "Linienstrke1", "Punktgre1"})
+        EXPECT_NE(form1.findChild<QMenu*>(QLatin1String(k)), nullptr) << k;
 }
 
 // English -> German -> English restores every caption of the menu bar, the
