@@ -28,6 +28,18 @@ inline constexpr std::array<double, 22> Umlaufzeiten = {
 };
 
 constexpr int KoerperSedna = 21;
+constexpr int KoerperChiron = 14;
+
+// The orbit step of body b for "Anzahl Bahnpunkte" factor f, days: 119
+// points this far apart span a little more than one revolution.
+constexpr double Bahnschrittweite(int koerper, int faktor)
+{
+    return 0.75 / (faktor > 0 ? faktor : 1) * Umlaufzeiten[static_cast<size_t>(koerper)];
+}
+
+// Simulated time (days) after which a run computes its orbits again:
+// Chiron's orbit changes fastest.
+constexpr double BahnErneuerung(bool mitChiron) { return mitChiron ? 14610.0 : 90500.0; }
 // Radius (10^6 km) of the sphere all points lie on in the Overview mode
 // "Darstellung ohne Entfernungen".
 constexpr double KugelradiusOhneEntfernungen = 263.0;

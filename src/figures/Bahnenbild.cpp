@@ -48,7 +48,7 @@ astro::Status Bahnenbild::vorbereiten(const Bahnenbildoptionen& o, Ansicht& ansi
     r.auswahl = auswahl_;
     r.tag = o.tag;
     r.referenzSedna = true;
-    r.schrittweite = 0.75 / bahnen_.faktor() * Umlaufzeiten[KoerperSedna];
+    r.schrittweite = Bahnschrittweite(KoerperSedna, bahnen_.faktor());
     r.mitPraezession = o.mitPraezession;
     r.position = position_;
     return BahnBerechnen(bahnen_, ansicht, erster_, letzter_, r);

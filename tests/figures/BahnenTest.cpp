@@ -33,7 +33,7 @@ Bahnrechnung Ueberblick(std::initializer_list<int> koerper, double tag, int fakt
         r.auswahl[static_cast<size_t>(k)] = true;
     r.tag = tag;
     r.referenzSedna = true;
-    r.schrittweite = 0.75 / faktor * Umlaufzeiten[KoerperSedna];
+    r.schrittweite = Bahnschrittweite(KoerperSedna, faktor);
     return r;
 }
 
