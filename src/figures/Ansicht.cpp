@@ -24,9 +24,18 @@ int RundenGerade(double wert)
 
 void Ansicht::Perspektive(double& x, double& y, double z)
 {
-    const double ca = std::cos(WinkelX), sa = std::sin(WinkelX);
-    const double cb = std::cos(WinkelY), sb = std::sin(WinkelY);
-    const double cc = std::cos(WinkelZ), sc = std::sin(WinkelZ);
+    // The sines and cosines follow the live angles; they are taken again
+    // only when an angle has changed since the last call.
+    if (WinkelX != trig_.winkel[0] || WinkelY != trig_.winkel[1] || WinkelZ != trig_.winkel[2]) {
+        trig_.winkel = {WinkelX, WinkelY, WinkelZ};
+        trig_.ca = std::cos(WinkelX);
+        trig_.sa = std::sin(WinkelX);
+        trig_.cb = std::cos(WinkelY);
+        trig_.sb = std::sin(WinkelY);
+        trig_.cc = std::cos(WinkelZ);
+        trig_.sc = std::sin(WinkelZ);
+    }
+    const double ca = trig_.ca, sa = trig_.sa, cb = trig_.cb, sb = trig_.sb, cc = trig_.cc, sc = trig_.sc;
     // Transpose of Rx(a) Ry(b) Rz(c): all angles 0 look from the ecliptic
     // north pole with the equinox to the right.
     const double xs = cb * cc * x + (ca * sc + sa * sb * cc) * y + (sa * sc - ca * sb * cc) * z;

@@ -99,6 +99,13 @@ struct Ansicht {
     // Sets FigurAusdehnung by the same rule and returns the scale-bar value
     // (also stored in Massstabswert).
     double MassstabswertAusAusdehnung(int a, int b, int zentrum);
+
+private:
+    // Sines and cosines of the angles they were taken for.
+    struct Winkelfunktionen {
+        std::array<double, 3> winkel{0.0, 0.0, 0.0};
+        double ca = 1, sa = 0, cb = 1, sb = 0, cc = 1, sc = 0;
+    } trig_;
 };
 
 // The extent from which the scale rule divides 260 (same arguments as
