@@ -7,8 +7,9 @@
 // cut to the terms of largest amplitude per series. The eight files
 // Data/Me.txt ... Data/Ne.txt are generated from the full series by
 // tools/vsopreduktion; Data/README.md lists the measured difference from the
-// full theory (largest over 1800-2200: about 2.5" in longitude and latitude
-// for every planet; the full theory itself is good to about 1" there).
+// full theory (largest over 1800-2200 in longitude and latitude: Mercury
+// 3.0", Mars 2.4", the others 2.1" or less; the full theory itself is good to
+// about 1" there).
 //
 // File format: plain text, numbers separated by blanks, tabs or line ends,
 // "." as decimal point whatever the locale. The first 3*N numbers are the N
