@@ -5,15 +5,12 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <numbers>
 #include <sstream>
 #include <vector>
 
 namespace astro {
 
 namespace {
-
-constexpr double KmProAE = 149.597870691; // 10^6 km per AU
 
 bool istTrenner(char c)
 {
@@ -174,19 +171,15 @@ Status VsopLaden(const std::string& datenOrdner, VsopDaten& daten)
     return Status::Ok();
 }
 
-VsopKugel VsopKugelDatum(const VsopDaten& daten, int koerper, double tageszahl)
+Kugelkoordinaten VsopKugelDatum(const VsopDaten& daten, int koerper, double tageszahl)
 {
     const int p = koerper - 1;
     const VsopTerm* planet = daten.terme.data() + Anfaenge[p];
     const double tau = (tageszahl - 0.5) / 365250.0;
-    constexpr double Grad = 180.0 / std::numbers::pi;
-    VsopKugel k;
-    const double l = variableSumme(planet, p, VsopL, tau) * 1e-8 * Grad;
-    k.L = l - 360.0 * std::floor(l / 360.0);
-    if (k.L >= 360.0)
-        k.L = 0.0;
-    k.B = variableSumme(planet, p, VsopB, tau) * 1e-8 * Grad;
-    k.R = variableSumme(planet, p, VsopR, tau) * 1e-8 * KmProAE;
+    Kugelkoordinaten k;
+    k.L = Winkel360(variableSumme(planet, p, VsopL, tau) * 1e-8 * RadZuGrad);
+    k.B = variableSumme(planet, p, VsopB, tau) * 1e-8 * RadZuGrad;
+    k.R = variableSumme(planet, p, VsopR, tau) * 1e-8 * AE;
     return k;
 }
 

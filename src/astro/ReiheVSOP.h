@@ -18,6 +18,7 @@
 // or 1e-8 AU (R), B in rad, C in rad per Julian millennium.
 
 #include "astro/Ergebnis.h"
+#include "astro/Koordinaten.h"
 #include "astro/VsopVoll.h"
 
 #include <array>
@@ -91,16 +92,10 @@ Status VsopZahlenLesen(std::string_view text, std::span<double> ziel);
 // `daten` is unchanged.
 Status VsopLaden(const std::string& datenOrdner, VsopDaten& daten);
 
-// Spherical coordinates of date from the reduced series.
-struct VsopKugel {
-    double L = 0; // longitude, degrees, 0 <= L < 360, ecliptic and equinox of date
-    double B = 0; // latitude, degrees
-    double R = 0; // radius, 10^6 km
-};
-
 // Planet `koerper` (1..8) at `tageszahl` (TD days from 2000-01-01 0h):
 // tau = (tageszahl - 0.5) / 365250, each series S_k summed term by term,
-// V = sum S_k tau^k / 1e8. No precession applied (equinox of date).
-VsopKugel VsopKugelDatum(const VsopDaten& daten, int koerper, double tageszahl);
+// V = sum S_k tau^k / 1e8. Result: L in degrees reduced with Winkel360, B in
+// degrees, R in 10^6 km, ecliptic and equinox of date (no precession).
+Kugelkoordinaten VsopKugelDatum(const VsopDaten& daten, int koerper, double tageszahl);
 
 } // namespace astro

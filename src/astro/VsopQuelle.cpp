@@ -6,10 +6,9 @@ namespace astro {
 
 PositionXYZ VsopPosition(const VsopDaten& daten, KoerperNr koerper, Tageszahl tag, bool mitPraezession)
 {
-    const VsopKugel datum = VsopKugelDatum(daten, koerper, tag);
-    Kugelkoordinaten k{datum.L, datum.B, datum.R};
+    Kugelkoordinaten k = VsopKugelDatum(daten, koerper, tag);
     if (!mitPraezession) {
-        const LaengeBreite j2000 = PraezessionEkliptikal({datum.L, datum.B}, Praezessionsrichtung::NachJ2000, tag);
+        const LaengeBreite j2000 = PraezessionEkliptikal({k.L, k.B}, Praezessionsrichtung::NachJ2000, tag);
         k.L = j2000.L;
         k.B = j2000.B;
     }

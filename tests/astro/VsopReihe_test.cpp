@@ -62,7 +62,7 @@ class VsopGegenVolleTheorie : public ::testing::TestWithParam<Pruefwert> {};
 TEST_P(VsopGegenVolleTheorie, InnerhalbDerGemessenenGrenzen)
 {
     const Pruefwert& w = GetParam();
-    const VsopKugel k = VsopKugelDatum(geladen(), w.koerper, w.jd - 2451544.5);
+    const Kugelkoordinaten k = VsopKugelDatum(geladen(), w.koerper, w.jd - 2451544.5);
     const double grad = 180.0 / std::numbers::pi;
     EXPECT_LT(winkelAbstandGrad(k.L, w.L * grad) * 3600, 2.5) << "L got " << k.L << " want " << w.L * grad;
     EXPECT_LT(std::fabs(k.B - w.B * grad) * 3600, 2.5) << "B got " << k.B << " want " << w.B * grad;
@@ -110,7 +110,7 @@ TEST_P(VsopReihenzuordnung, TermWirktNurAufSeineKoordinateUndPotenz)
     const int zeile = VsopPlanetAnfang(f.koerper - 1) + VsopReihenZeilen(f.koerper - 1, f.variable, f.potenz).von;
     daten->terme[zeile] = {0.2e8, 0.4, 0.6};
     const double tau = 0.5;
-    const VsopKugel k = VsopKugelDatum(*daten, f.koerper, tau * 365250.0 + 0.5);
+    const Kugelkoordinaten k = VsopKugelDatum(*daten, f.koerper, tau * 365250.0 + 0.5);
     const double wert = 0.2 * std::cos(0.4 + 0.6 * tau) * std::pow(tau, f.potenz);
     const double grad = 180.0 / std::numbers::pi;
     EXPECT_NEAR(k.L, f.variable == VsopL ? wert * grad : 0.0, 1e-12);

@@ -3,7 +3,8 @@
 // in the normal suite). Build and run by hand from the repository root:
 //
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -Isrc \
-//       tests/fuzz/VsopLeser_fuzz.cpp src/astro/ReiheVSOP.cpp -o fuzz_vsopleser
+//       tests/fuzz/VsopLeser_fuzz.cpp src/astro/ReiheVSOP.cpp \
+//       src/astro/Koordinaten.cpp -o fuzz_vsopleser
 //   ./fuzz_vsopleser -max_total_time=300
 //
 // The first byte chooses how many numbers are wanted (0..255), the rest is

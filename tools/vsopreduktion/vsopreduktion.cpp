@@ -175,7 +175,7 @@ struct Abweichung {
 std::array<double, 3> abweichungBei(const VsopVollPlanet& voll, const VsopDaten& reduziert, int p, double tau)
 {
     const auto v = VsopVollAuswerten(voll, tau);
-    const VsopKugel k = VsopKugelDatum(reduziert, p + 1, tau * 365250.0 + 0.5);
+    const Kugelkoordinaten k = VsopKugelDatum(reduziert, p + 1, tau * 365250.0 + 0.5);
     const double grad = std::numbers::pi / 180.0;
     return {std::fabs(winkelDifferenz(k.L * grad, v[0])) * BogensekundenProRad,
             std::fabs(k.B * grad - v[1]) * BogensekundenProRad, std::fabs(k.R - v[2] * 149.597870691) * 1e6};
