@@ -1,76 +1,127 @@
 #include "shell/TEingabeSofort.h"
 
+#include "shell/Eingabebehandlung.h"
+#include "shell/Zahlenfeld.h"
 #include "sprache/Sprache.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace shell {
+
+namespace {
+QString TQ(const char* k) { return QString::fromStdString(sprache::T(k)); }
+} // namespace
 
 TEingabeSofort::TEingabeSofort(QWidget* eltern) : QDialog(eltern)
 {
     setObjectName(QStringLiteral("TEingabeSofort"));
     auto* v = new QVBoxLayout(this);
     label_ = new QLabel(this);
-    feld_ = new QLineEdit(this);
-    feld_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), feld_));
-    meldung_ = new QLabel(this);
-    meldung_->setStyleSheet(QStringLiteral("color: #b00000"));
-    meldung_->hide();
+    label_->setObjectName(QStringLiteral("Label1"));
+    label_->setWordWrap(true);
+    feld_ = new QLineEdit(QStringLiteral("500"), this);
+    feld_->setObjectName(QStringLiteral("Edit1"));
+    Zahlenfilter::anbringen(feld_, Filterart::Ziffern, 4);
     auto* knoepfe = new QHBoxLayout;
     ok_ = new QPushButton(this);
+    ok_->setObjectName(QStringLiteral("Button1"));
     abbrechen_ = new QPushButton(this);
+    abbrechen_->setObjectName(QStringLiteral("Button2"));
     ok_->setDefault(true);
     knoepfe->addStretch();
     knoepfe->addWidget(ok_);
     knoepfe->addWidget(abbrechen_);
     v->addWidget(label_);
     v->addWidget(feld_);
-    v->addWidget(meldung_);
     v->addLayout(knoepfe);
-    connect(ok_, &QPushButton::clicked, this, &TEingabeSofort::pruefen);
+    connect(feld_, &QLineEdit::textChanged, this, &TEingabeSofort::geaendert);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(abbrechen_, &QPushButton::clicked, this, &QDialog::reject);
     retranslate();
 }
 
 void TEingabeSofort::retranslate()
 {
-    setWindowTitle(QString::fromStdString(sprache::T("dialog.sofort.titel")));
-    ok_->setText(QString::fromStdString(sprache::T("sofort.okay")));
-    abbrechen_->setText(QString::fromStdString(sprache::T("sofort.abbrechen")));
+    setWindowTitle(TQ("dialog.sofort.titel"));
+    ok_->setText(TQ("sofort.okay"));
+    abbrechen_->setText(TQ("sofort.abbrechen"));
 }
 
-void TEingabeSofort::pruefen()
+void TEingabeSofort::setzeSchrittModus(bool schritte)
 {
-    bool ok = false;
-    const int n = feld_->text().toInt(&ok);
-    if (!ok || n < minimum_ || n > maximum_) {
-        meldung_->setText(QString::fromStdString(sprache::T("sofort.bereich")).arg(minimum_).arg(maximum_));
-        meldung_->show();
-        feld_->setFocus();
-        feld_->selectAll();
+    schrittModus_ = schritte;
+    feld_->setMaxLength(schritte ? 5 : 4);
+}
+
+void TEingabeSofort::setzeGrenzen(int schrittgrenze, int konstellationsgrenze, bool drehungDerFiguren)
+{
+    schrittgrenze_ = schrittgrenze;
+    konstellationsgrenze_ = konstellationsgrenze;
+    drehung_ = drehungDerFiguren;
+}
+
+int TEingabeSofort::grenze() const
+{
+    if (feste_ > 0)
+        return feste_;
+    return SofortGrenze(schrittModus_, drehung_, schrittgrenze_, konstellationsgrenze_);
+}
+
+QString TEingabeSofort::aufforderung(Aufforderung a, int grenze)
+{
+    const char* k = a == Aufforderung::Konjunktionen     ? "sofort.konjunktionen"
+                    : a == Aufforderung::Konstellationen ? "sofort.konstellationen"
+                                                         : "sofort.schritte";
+    return TQ(k) + QString::number(grenze) + TQ("sofort.ende");
+}
+
+void TEingabeSofort::geaendert()
+{
+    if (inKorrektur_)
         return;
-    }
-    accept();
+    const QString neu = QString::fromStdString(SofortBegrenzen(feld_->text().toStdString(), grenze()));
+    if (neu == feld_->text())
+        return;
+    inKorrektur_ = true;
+    feld_->setText(neu);
+    feld_->selectAll();
+    inKorrektur_ = false;
+}
+
+void TEingabeSofort::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    feld_->setFocus();
+}
+
+bool TEingabeSofort::ausfuehren(const QString& label, int vorschlag, int& wert)
+{
+    label_->setText(label);
+    feld_->setText(QString::number(vorschlag));
+    feld_->selectAll();
+    if (exec() != QDialog::Accepted)
+        return false;
+    wert = std::max(1, feld_->text().toInt());
+    return true;
 }
 
 bool TEingabeSofort::abfragen(const QString& label, int vorschlag, int minimum, int maximum, int& wert)
 {
-    minimum_ = minimum;
-    maximum_ = maximum;
-    label_->setText(label);
-    feld_->setText(QString::number(vorschlag));
-    feld_->selectAll();
-    feld_->setFocus();
-    meldung_->hide();
-    if (exec() != QDialog::Accepted)
-        return false;
-    wert = feld_->text().toInt();
-    return true;
+    feste_ = std::max({1, minimum, maximum});
+    const int laenge = feld_->maxLength();
+    feld_->setMaxLength(static_cast<int>(QString::number(feste_).size()));
+    const bool ok = ausfuehren(label, vorschlag, wert);
+    feld_->setMaxLength(laenge);
+    feste_ = 0;
+    if (ok)
+        wert = std::clamp(wert, std::max(1, minimum), std::max({1, minimum, maximum}));
+    return ok;
 }
 
 } // namespace shell
