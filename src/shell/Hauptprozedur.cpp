@@ -164,6 +164,10 @@ void Hauptprozedur::einrichten()
     z_.Zeilengrenze = 10000;
     vorigerLaufDatenOnly_ = z_.DatenOnlyLauf;
     z_.DatenOnlyLauf = laufIstDatenOnly_;
+    if (datenausgabe)
+        datenausgabe->zeilengrenze = z_.Zeilengrenze;
+    if (datenausgabeBeginn)
+        datenausgabeBeginn(laufIstDatenOnly_, vorigerLaufDatenOnly_);
 
     // 10: event counters.
     z_.KonjIndex = z_.OppoIndex = 0;

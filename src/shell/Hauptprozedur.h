@@ -3,6 +3,7 @@
 // representation (set-up, preparation, then one loop iteration per step),
 // and Beenden ends it. It reaches the windows only through LaufHost.
 
+#include "astro/Datenausgabe.h"
 #include "shell/LaufHost.h"
 #include "shell/Laufkonfiguration.h"
 #include "shell/Laufzustand.h"
@@ -83,6 +84,12 @@ public:
     std::function<bool(Laufkontext&)> startanimation;
     std::function<void(Laufkontext&)> solidsZeichnen;
     std::function<void()> datenOnlyBeenden;
+    // The data output table of the window: representations write their
+    // header and rows through it (nullptr: no table). datenausgabeBeginn
+    // prepares it at run start, once the run is known to be data-only or not
+    // (arguments: this run, the previous run).
+    astro::Datenausgabe* datenausgabe = nullptr;
+    std::function<void(bool datenOnly, bool vorigerDatenOnly)> datenausgabeBeginn;
     int iterationen() const { return iterationen_; }
 
 private:
