@@ -1,0 +1,125 @@
+#include "ui/DatumMenues.h"
+
+#include "astro/Zeit.h"
+#include "shell/Eingabebehandlung.h"
+#include "shell/TForm1.h"
+#include "shell/Zahlenfeld.h"
+#include "ui/Sprachwechsel.h"
+#include "ui/TFormDatum.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+
+#include <cstdio>
+
+namespace ui {
+
+namespace {
+
+// The panel's time labels: "JD " and the Julian Date with three decimals, or
+// the date text.
+std::string panelDatum(const shell::Laufkonfiguration& k, double tag)
+{
+    if (!k.julianischesDatum)
+        return astro::DatumText(tag);
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "JD %4s", astro::StartzeitText(astro::JulianischesDatum(tag)).c_str());
+    return puffer;
+}
+
+} // namespace
+
+DatumMenues::DatumMenues(shell::TForm1& form1) : QObject(&form1), form1_(form1)
+{
+    QMenu* einstellungen = form1.menue(shell::Hauptmenue::Einstellungen);
+    datum1_ = new QMenu(einstellungen);
+    datum1_->setObjectName(QStringLiteral("Datum1"));
+    QAction* vor = einstellungen->actions().isEmpty() ? nullptr : einstellungen->actions().first();
+    einstellungen->insertMenu(vor, datum1_);
+    form1.beiLaufSperren(datum1_->menuAction());
+
+    startzeit1_ = datum1_->addAction(QString());
+    startzeit1_->setObjectName(QStringLiteral("Startzeit1"));
+    startzeit1_->setCheckable(true);
+    startzeiteingeben1_ = datum1_->addAction(QString());
+    startzeiteingeben1_->setObjectName(QStringLiteral("Startzeiteingeben1"));
+    startzeiteingeben1_->setShortcut(QKeySequence(Qt::Key_F9));
+    julDay1_ = datum1_->addAction(QString());
+    julDay1_->setObjectName(QStringLiteral("JulDay1"));
+    julDay1_->setCheckable(true);
+    julDay1_->setChecked(form1.konfiguration().julianischesDatum);
+    for (QAction* a : {startzeit1_, startzeiteingeben1_, julDay1_})
+        form1.beiLaufSperren(a);
+
+    connect(startzeit1_, &QAction::triggered, this, &DatumMenues::Startzeit1Click);
+    connect(startzeiteingeben1_, &QAction::triggered, this, &DatumMenues::Startzeiteingeben1Click);
+    connect(julDay1_, &QAction::triggered, this, &DatumMenues::JulDay1Click);
+
+    form1.engine().datumFormatierer = [this](double tag) { return panelDatum(form1_.konfiguration(), tag); };
+    Sprachwechsel::instanz().anmelden(this, [this] { retranslate(); });
+    retranslate();
+}
+
+void DatumMenues::retranslate()
+{
+    datum1_->setTitle(TQ("menu.datum"));
+    startzeit1_->setText(TQ("menu.startzeitjetzt"));
+    startzeiteingeben1_->setText(TQ("menu.startzeiteingeben"));
+    julDay1_->setText(TQ("menu.julday"));
+}
+
+void DatumMenues::startfelderSetzen(const QString& text, const QString& ueberblick)
+{
+    auto& felder = shell::Startfelder::von(&form1_);
+    for (shell::Startfeld* f : felder.alle())
+        f->feld()->setText(f == felder.feld(shell::Darstellung::Ueberblick) ? ueberblick : text);
+}
+
+void DatumMenues::Startzeit1Click()
+{
+    shell::Laufkonfiguration& k = form1_.konfiguration();
+    k.startzeitJetzt = startzeit1_->isChecked();
+    if (k.startzeitJetzt) {
+        // The local civil time taken as TD, as it stands.
+        const QDateTime jetzt = uhr();
+        const QDate d = jetzt.date();
+        const QTime t = jetzt.time();
+        const double tag = astro::TagAusOrtszeit(d.year(), d.month(), d.day(), t.hour(), t.minute(),
+                                                 t.second() + t.msec() / 1000.0);
+        const QString text = QString::fromStdString(astro::StartzeitText(tag));
+        startfelderSetzen(text, text);
+    } else {
+        const bool mysterium = k.keplersMysterium || form1_.zustand().MysteriumModus;
+        startfelderSetzen(QStringLiteral("0"), mysterium ? QStringLiteral("-147724") : QStringLiteral("0"));
+    }
+}
+
+void DatumMenues::Startzeiteingeben1Click()
+{
+    TFormDatum dialog(&form1_);
+    dialog.setzen(jahr_, monat_, tag_);
+    if (dialogZeigen)
+        dialogZeigen(dialog);
+    else
+        dialog.exec();
+    // Whatever closed the dialog, the entry counts.
+    const long long tag = astro::DatumZuTag(dialog.jahr(), dialog.monat(), dialog.tag());
+    const QString text = QString::number(tag);
+    startfelderSetzen(text, text);
+    jahr_ = dialog.editJ()->text();
+    monat_ = QString::fromStdString(shell::MonatTagMerken(dialog.editM()->text().toStdString()));
+    tag_ = QString::fromStdString(shell::MonatTagMerken(dialog.editT()->text().toStdString()));
+}
+
+void DatumMenues::JulDay1Click()
+{
+    shell::Laufkonfiguration& k = form1_.konfiguration();
+    k.julianischesDatum = julDay1_->isChecked();
+    for (shell::Startfeld* f : shell::Startfelder::von(&form1_).alle()) {
+        f->setzeJD(k.julianischesDatum);
+        f->labelAktualisieren();
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,47 @@
+#pragma once
+// The start-date dialog (" Startdatum eingeben"): year, month and day of the
+// start date. It corrects its fields in place and has no cancel: Return in
+// any field, "okay" and the close box all accept.
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+
+class TFormDatum : public QDialog {
+public:
+    explicit TFormDatum(QWidget* eltern = nullptr);
+    void retranslate();
+
+    // Fills the fields from the remembered texts ("001" is shown as "01").
+    void setzen(const QString& jahr, const QString& monat, const QString& tag);
+    // The entry as integers (an unfinished "-0" year is 0).
+    int jahr() const;
+    int monat() const;
+    int tag() const;
+
+    QLineEdit* editJ() const { return editJ_; }
+    QLineEdit* editM() const { return editM_; }
+    QLineEdit* editT() const { return editT_; }
+    QPushButton* okay() const { return okay_; }
+
+    void reject() override { accept(); }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void jahrGeaendert();
+    void monatTagGeaendert(QLineEdit* feld, int hoechster);
+    QLabel* label_;
+    QLineEdit* editJ_;
+    QLineEdit* editM_;
+    QLineEdit* editT_;
+    QPushButton* okay_;
+    bool inKorrektur_ = false;
+};
+
+} // namespace ui
