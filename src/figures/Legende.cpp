@@ -185,7 +185,9 @@ public:
         : z_(z), s_(s), links_(LegendenRand(a, s)), hoehe_(a.Hoehe)
     {
         Schriftsetzen(z_, s_, Beschriftungsgroesse(s_));
-        zeilenhoehe_ = std::max(1, z_.textHoehe("Ag"));
+        // Two pixels more than the font: accents above the capitals (Ä) are
+        // not covered by the background of the line above.
+        zeilenhoehe_ = std::max(1, z_.textHoehe("Ag")) + 2;
         wertX_ = links_ + WertSpalte + (s_.BoolBeschriftung ? 2 : 25);
     }
 

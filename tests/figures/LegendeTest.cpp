@@ -216,14 +216,15 @@ TEST(Legende, LinesStackUpwardsFromTheBottomWithTheHeaderOnTop)
     };
     Aufzeichnungsflaeche mass;
     mass.schrift({"MS Sans Serif", 8, 0, false});
-    const int zh = mass.textHoehe("Ag");
+    const int zh = mass.textHoehe("Ag") + 2;
     const int links = 800 - 166;
     EXPECT_EQ(finde("Anzahl Konjunktionen:"), (Punkt{links, 600 - zh - 5}));
     EXPECT_EQ(finde("Konj.periode (Tg.):").y, 600 - 2 * zh - 5);
     EXPECT_EQ(finde("Schritte (à 2.500 Tg.):").y, 600 - 3 * zh - 5);
     EXPECT_EQ(finde("Äquinoktium 01.01.2000").y, 600 - 4 * zh - 5);
-    EXPECT_EQ(finde("Venus").y, 600 - 5 * zh - 5);
-    EXPECT_EQ(finde("Erde im Zentrum").y, 600 - 6 * zh - 5);
+    // body names are centred on their disc, one pixel into the line
+    EXPECT_EQ(finde("Venus").y, 600 - 5 * zh - 5 + 1);
+    EXPECT_EQ(finde("Erde im Zentrum").y, 600 - 6 * zh - 5 + 1);
     EXPECT_EQ(finde("Raumgeraden Ve-Er").y, 600 - 7 * zh - 5);
     EXPECT_EQ(finde("Legende:").y, 600 - 8 * zh - 5);
     // values in their column
