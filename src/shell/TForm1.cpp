@@ -235,7 +235,9 @@ void TForm1::retranslate()
         darstellungsAktionen_[e.d]->setText(TQ(e.schluessel));
     beenden1_->setText(TQ("menu.beenden"));
     ausgabe1_->setText(TQ("menu.bedienfeld"));
-    if (memoAusgabe_->toPlainText().isEmpty() || !z_.LaufAktiv)
+    // Only the title is translated: a table written by a run stays until the
+    // next run (it may still be saved).
+    if (memoAusgabe_->blockCount() <= 1)
         memoAusgabe_->setPlainText(TQ("memo.titel"));
     bedienfeld_->retranslate();
     eingabeSofort_->retranslate();

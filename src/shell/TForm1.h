@@ -71,6 +71,7 @@ public:
     ZeichenWidget* zeichenflaecheWidget() const { return dxDraw1_; }
     QtZeichenflaeche& qtFlaeche() { return flaeche_; }
     QPlainTextEdit* memoAusgabe() const { return memoAusgabe_; }
+    TEingabeSofort* eingabeSofort() const { return eingabeSofort_; }
     QMenu* menue(Hauptmenue m) const;
     QAction* darstellungsAktion(Darstellung d) const;
     QAction* bedienfeldAktion() const { return ausgabe1_; }
