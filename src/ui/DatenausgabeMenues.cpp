@@ -1,0 +1,230 @@
+#include "ui/DatenausgabeMenues.h"
+
+#include "shell/TForm1.h"
+#include "ui/Sprachwechsel.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTextCursor>
+
+#include <cmath>
+
+namespace ui {
+
+void MemoZiel::zeileAnfuegen(const std::string& zeile) { memo_->appendPlainText(QString::fromStdString(zeile)); }
+
+void MemoZiel::anhaengen(const std::string& text)
+{
+    QTextCursor c(memo_->document());
+    c.movePosition(QTextCursor::End);
+    c.insertText(QString::fromStdString(text));
+}
+
+bool TextSpeichern(const QString& pfad, const QString& text, QString* fehler)
+{
+    QSaveFile datei(pfad);
+    QByteArray inhalt = text.toUtf8();
+    if (!inhalt.isEmpty() && !inhalt.endsWith('\n'))
+        inhalt += '\n';
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size() || !datei.commit()) {
+        if (fehler)
+            *fehler = datei.errorString();
+        datei.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+DatenausgabeMenues::DatenausgabeMenues(shell::TForm1& form1)
+    : QObject(&form1), form1_(form1), memo_(form1.memoAusgabe()), ziel_(memo_)
+{
+    datenausgabe_.zielSetzen(&ziel_);
+    form1.engine().datenausgabe = &datenausgabe_;
+    form1.engine().datenausgabeBeginn = [this](bool datenOnly, bool vorher) { laufBeginnt(datenOnly, vorher); };
+    form1.engine().datenOnlyBeenden = [this] { nurDatenAusgabeBeenden(); };
+    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    QMenu* extras = form1.menue(shell::Hauptmenue::Extras);
+    QAction* vor = extras->actions().isEmpty() ? nullptr : extras->actions().first();
+    ausgabeKonj_ = new QAction(this);
+    ausgabeKonj_->setObjectName(QStringLiteral("AusgabeKonj"));
+    ausgabeKonj_->setCheckable(true);
+    ausgabeKonj_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(ausgabeKonj_, &QAction::triggered, this, &DatenausgabeMenues::AusgabeKonjClick);
+    koordinaten1_ = schalter("Koordinaten1");
+    winkel1_ = schalter("Winkel1");
+    entfernung1_ = schalter("Entfernung1");
+    deltaT1_ = schalter("DeltaT1");
+    for (QAction* a : {ausgabeKonj_, koordinaten1_, winkel1_, entfernung1_, deltaT1_})
+        extras->insertAction(vor, a);
+    if (vor)
+        extras->insertSeparator(vor);
+    connect(koordinaten1_, &QAction::triggered, this, &DatenausgabeMenues::Koordinaten1Click);
+    connect(winkel1_, &QAction::triggered, this, &DatenausgabeMenues::Winkel1Click);
+    connect(entfernung1_, &QAction::triggered, this, &DatenausgabeMenues::Entfernung1Click);
+    connect(deltaT1_, &QAction::triggered, this, &DatenausgabeMenues::DeltaT1Click);
+
+    QMenu* datei = form1.menue(shell::Hauptmenue::Datei);
+    datenspeichern1_ = new QAction(this);
+    datenspeichern1_->setObjectName(QStringLiteral("Datenspeichern1"));
+    datenspeichern1_->setEnabled(false);
+    datei->insertAction(datei->actions().isEmpty() ? nullptr : datei->actions().first(), datenspeichern1_);
+    connect(datenspeichern1_, &QAction::triggered, this, &DatenausgabeMenues::Datenspeichern1Click);
+
+    Sprachwechsel::instanz().anmelden(this, [this] { retranslate(); });
+    retranslate();
+    MemoGroesseZurueck();
+}
+
+DatenausgabeMenues::~DatenausgabeMenues()
+{
+    if (form1_.engine().datenausgabe == &datenausgabe_) {
+        form1_.engine().datenausgabe = nullptr;
+        form1_.engine().datenausgabeBeginn = nullptr;
+        form1_.engine().datenOnlyBeenden = nullptr;
+    }
+}
+
+QAction* DatenausgabeMenues::schalter(const char* komponente)
+{
+    auto* a = new QAction(this);
+    a->setObjectName(QString::fromLatin1(komponente));
+    a->setCheckable(true);
+    return a;
+}
+
+void DatenausgabeMenues::schalterBeschriften()
+{
+    ausgabeKonj_->setText(TQ("menu.datenausgabe"));
+    koordinaten1_->setText(TQ(koordinaten1_->isChecked() ? "menu.koordinaten.an" : "menu.koordinaten.aus"));
+    winkel1_->setText(TQ(winkel1_->isChecked() ? "menu.winkel.an" : "menu.winkel.aus"));
+    entfernung1_->setText(TQ(entfernung1_->isChecked() ? "menu.entfernung.an" : "menu.entfernung.aus"));
+    deltaT1_->setText(TQ(deltaT1_->isChecked() ? "menu.deltat.an" : "menu.deltat.aus"));
+}
+
+void DatenausgabeMenues::retranslate()
+{
+    schalterBeschriften();
+    datenspeichern1_->setText(TQ("menu.datenspeichern"));
+    memo_->setToolTip(TQ("memo.hinweis"));
+    // The title alone is replaced; a table keeps the language it was written in.
+    if (memo_->blockCount() <= 1)
+        memo_->setPlainText(TQ("memo.titel"));
+}
+
+void DatenausgabeMenues::AusgabeKonjClick()
+{
+    form1_.konfiguration().datenausgabe = ausgabeKonj_->isChecked();
+    memo_->setVisible(ausgabeKonj_->isChecked());
+    if (memo_->isVisible())
+        memo_->raise();
+}
+
+void DatenausgabeMenues::Koordinaten1Click()
+{
+    datenausgabe_.format.xyz = koordinaten1_->isChecked();
+    winkel1_->setEnabled(!koordinaten1_->isChecked());
+    schalterBeschriften();
+}
+
+void DatenausgabeMenues::Winkel1Click()
+{
+    datenausgabe_.format.astrologisch = winkel1_->isChecked();
+    koordinaten1_->setEnabled(!winkel1_->isChecked());
+    schalterBeschriften();
+}
+
+void DatenausgabeMenues::Entfernung1Click()
+{
+    datenausgabe_.format.ae = entfernung1_->isChecked();
+    schalterBeschriften();
+}
+
+void DatenausgabeMenues::DeltaT1Click()
+{
+    datenausgabe_.format.ut = deltaT1_->isChecked();
+    schalterBeschriften();
+}
+
+void DatenausgabeMenues::MemoGroesseZurueck()
+{
+    const shell::Laufzustand& z = form1_.zustand();
+    const QWidget* flaeche = form1_.zeichenflaecheWidget();
+    const int breite = static_cast<int>(std::lround(flaeche->width() / 1.706667));
+    const int links = z.PixelProZoll > 96 ? static_cast<int>(std::lround(168 * z.PixelProZoll / 96.0)) : 168;
+    memo_->setGeometry(links, 8, breite, 441);
+    memo_->setPlainText(TQ("memo.titel"));
+}
+
+void DatenausgabeMenues::nurDatenAusgabeBeenden()
+{
+    form1_.unsetCursor();
+    form1_.zeichenflaecheWidget()->unsetCursor();
+    form1_.konfiguration().nurDatenausgabe = false;
+    if (auto* box = form1_.findChild<QAbstractButton*>(QStringLiteral("CheckBoxDA")))
+        box->setChecked(false);
+    form1_.zaehlerAnzeigen(false, "");
+}
+
+void DatenausgabeMenues::laufBeginnt(bool datenOnly, bool vorigerDatenOnly)
+{
+    const shell::Laufzustand& z = form1_.zustand();
+    const shell::Laufkonfiguration& k = form1_.konfiguration();
+    if (!datenOnly)
+        MemoGroesseZurueck();
+    if (vorigerDatenOnly && ausgabeKonj_->isChecked()) {
+        ausgabeKonj_->setChecked(false);
+        AusgabeKonjClick();
+    }
+    memo_->setPlainText(TQ("memo.titel"));
+    datenausgabe_.format.jd = k.julianischesDatum;
+    datenausgabe_.format.mond = !z.MysteriumModus && k.menueDarstellung == shell::Darstellung::Mond;
+    // Outside the start phase, the solids, Kepler's Mysterium and the kept
+    // figures, the table of the run can be saved.
+    const bool ohneEntfernungen = k.menueDarstellung == shell::Darstellung::Ueberblick && k.ohneEntfernungen;
+    if (!z.Startphase && !z.MysteriumModus && !k.keplersMysterium && !k.drehungDerFiguren && !ohneEntfernungen)
+        datenspeichern1_->setEnabled(true);
+}
+
+QString DatenausgabeMenues::standardDateiWaehlen()
+{
+    QFileDialog dialog(&form1_, TQ("menu.datenspeichern"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setNameFilters({TQ("speichern.filter.txt"), TQ("speichern.filter.alle")});
+    QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (ordner.isEmpty() || !QDir(ordner).exists())
+        ordner = QDir::homePath();
+    dialog.setDirectory(ordner);
+    dialog.selectFile(TQ("speichern.name") + QStringLiteral(".txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+bool DatenausgabeMenues::Datenspeichern1Click()
+{
+    const QString pfad = dateiWaehlen ? dateiWaehlen() : standardDateiWaehlen();
+    if (pfad.isEmpty())
+        return false;
+    QString grund;
+    if (TextSpeichern(pfad, memo_->toPlainText(), &grund))
+        return true;
+    const QString titel = TQ("meldung.fehler");
+    const QString text = TQ("speichern.fehler").arg(QDir::toNativeSeparators(pfad), grund);
+    if (fehlermeldung)
+        fehlermeldung(titel, text);
+    else
+        QMessageBox::critical(&form1_, titel, text);
+    return false;
+}
+
+} // namespace ui

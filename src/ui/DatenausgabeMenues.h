@@ -1,0 +1,97 @@
+#pragma once
+// The data output of the main window: the read-only output area MemoAusgabe
+// as the target of the run's table, "Datenausgabe" (Ctrl+A) that shows and
+// hides it, the four format switches of "Extras" (Koordinaten1, Winkel1,
+// Entfernung1, DeltaT1) and "Daten speichern" in "Datei".
+//
+// The program entry creates it once after the dialogs:
+//
+//     ui::DatenausgabeMenues datenausgabeMenues(form1);
+//
+// It hands its astro::Datenausgabe to the run engine (engine().datenausgabe),
+// so a representation writes its header and rows with
+// l.engine.datenausgabe->DatenAusgabe3P(...); the text lands in the memo.
+
+#include "astro/Datenausgabe.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QPlainTextEdit;
+
+namespace shell {
+class TForm1;
+}
+
+namespace ui {
+
+// Lines into a QPlainTextEdit.
+class MemoZiel : public astro::Ausgabeziel {
+public:
+    explicit MemoZiel(QPlainTextEdit* memo) : memo_(memo) {}
+    void zeileAnfuegen(const std::string& zeile) override;
+    void anhaengen(const std::string& text) override;
+
+private:
+    QPlainTextEdit* memo_;
+};
+
+// Writes `text` to `pfad` as UTF-8 in one step: the file is either the whole
+// text or left as it was. On failure `fehler` gets the reason.
+bool TextSpeichern(const QString& pfad, const QString& text, QString* fehler = nullptr);
+
+class DatenausgabeMenues : public QObject {
+public:
+    explicit DatenausgabeMenues(shell::TForm1& form1);
+    ~DatenausgabeMenues() override;
+
+    QAction* ausgabeKonj() const { return ausgabeKonj_; }
+    QAction* koordinaten1() const { return koordinaten1_; }
+    QAction* winkel1() const { return winkel1_; }
+    QAction* entfernung1() const { return entfernung1_; }
+    QAction* deltaT1() const { return deltaT1_; }
+    QAction* datenspeichern1() const { return datenspeichern1_; }
+    astro::Datenausgabe& datenausgabe() { return datenausgabe_; }
+
+    void AusgabeKonjClick();
+    void Koordinaten1Click();
+    void Winkel1Click();
+    void Entfernung1Click();
+    void DeltaT1Click();
+    // The save dialog, then the memo's lines into the chosen file. False when
+    // cancelled or failed (a failure is reported in a message box).
+    bool Datenspeichern1Click();
+    // Size and place of the output area, and its text back to the title.
+    void MemoGroesseZurueck();
+    // Ends the data-only mode of the overview.
+    void nurDatenAusgabeBeenden();
+    // Run start: title, size, format, "Daten speichern".
+    void laufBeginnt(bool datenOnly, bool vorigerDatenOnly);
+    void retranslate();
+
+    // The save dialog and the error box; tests replace them. dateiWaehlen
+    // returns the chosen path or an empty text on cancel.
+    std::function<QString()> dateiWaehlen;
+    std::function<void(const QString& titel, const QString& text)> fehlermeldung;
+
+private:
+    QAction* schalter(const char* komponente);
+    void schalterBeschriften();
+    QString standardDateiWaehlen();
+
+    shell::TForm1& form1_;
+    QPlainTextEdit* memo_;
+    MemoZiel ziel_;
+    astro::Datenausgabe datenausgabe_;
+    QAction* ausgabeKonj_;
+    QAction* koordinaten1_;
+    QAction* winkel1_;
+    QAction* entfernung1_;
+    QAction* deltaT1_;
+    QAction* datenspeichern1_;
+};
+
+} // namespace ui
