@@ -16,12 +16,7 @@ void Bahnpunkte::dimensionieren(int faktor)
 
 Positionsfunktion PositionsfunktionAus(const astro::Positionsrechner& rechner, const astro::Rechenoptionen& optionen)
 {
-    return [&rechner, optionen](int koerper, double tag) -> astro::Ergebnis<Raumpunkt> {
-        const auto p = rechner.Position(koerper, tag, optionen);
-        if (!p)
-            return p.status();
-        return Raumpunkt{p->X, p->Y, p->Z};
-    };
+    return [&rechner, optionen](int koerper, double tag) { return rechner.Position(koerper, tag, optionen); };
 }
 
 int Bahnzeile(int b, int erster, const std::array<bool, 22>& auswahl, bool langzeit)
@@ -80,16 +75,16 @@ astro::Status BahnBerechnen(Bahnpunkte& store, Ansicht& ansicht, int erster, int
             Raumpunkt p = *pos;
             if (r.ohneEntfernungen) {
                 // Keep the direction seen from the Sun, put it on the sphere.
-                const double d = std::sqrt(p.x * p.x + p.y * p.y + p.z * p.z);
+                const double d = std::sqrt(p.X * p.X + p.Y * p.Y + p.Z * p.Z);
                 if (d > 0) {
                     const double f = KugelradiusOhneEntfernungen / d;
-                    p = {p.x * f, p.y * f, p.z * f};
+                    p = p * f;
                 }
             }
             Bahnpunkt& q = store.zeile(k)[static_cast<size_t>(h)];
-            q.X = p.x;
-            q.Y = p.y;
-            q.Z = p.z;
+            q.X = p.X;
+            q.Y = p.Y;
+            q.Z = p.Z;
             // The depth is stored with the pixels, so the first frame after a
             // computation splits the orbit correctly even without a view change.
             Projizieren(ansicht, q);

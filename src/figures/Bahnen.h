@@ -44,10 +44,8 @@ constexpr double BahnErneuerung(bool mitChiron) { return mitChiron ? 14610.0 : 9
 // "Darstellung ohne Entfernungen".
 constexpr double KugelradiusOhneEntfernungen = 263.0;
 
-// Heliocentric ecliptic position, 10^6 km.
-struct Raumpunkt {
-    double x = 0, y = 0, z = 0;
-};
+// Heliocentric ecliptic position, 10^6 km (the position routines' own type).
+using Raumpunkt = astro::PositionXYZ;
 
 // Position of body `koerper` (1 .. 21) at day number `tag` (TD): the caller
 // binds the accuracy and precession switches of the run.

@@ -76,7 +76,7 @@ astro::Status Bahnenbild::zeichnen(Zeichenflaeche& z, Ansicht& ansicht, const Ei
                                  : astro::Ergebnis<Raumpunkt>(astro::Status::Fehlschlag(astro::Fehler::NichtVerfuegbar));
         if (!p)
             return p.status();
-        ansicht.PerspektivKoordinaten(p->x, p->y, p->z);
+        ansicht.PerspektivKoordinaten(p->X, p->Y, p->Z);
         liste_.hinzufuegen(k, ansicht.BildX, ansicht.BildY, ansicht.Tiefe);
     }
     if (o_.sonne)

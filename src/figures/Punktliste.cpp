@@ -46,8 +46,8 @@ Raumpunkt Mittelpunkt(const Raumpunkt& a, const Raumpunkt& b, double w1, double 
 {
     const double w = w1 + w2;
     if (w == 0)
-        return {(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2};
-    return {(w1 * a.x + w2 * b.x) / w, (w1 * a.y + w2 * b.y) / w, (w1 * a.z + w2 * b.z) / w};
+        return (a + b) / 2.0;
+    return (w1 * a + w2 * b) / w;
 }
 
 void MittelpunkteZeichnen(Zeichenflaeche& z, Ansicht& ansicht, const Einstellungssatz& s, Mittelpunkte& m,
@@ -60,7 +60,7 @@ void MittelpunkteZeichnen(Zeichenflaeche& z, Ansicht& ansicht, const Einstellung
         m.pixel.resize(m.punkte.size());
     for (int i = 0; i < anzahl; ++i) {
         const Raumpunkt& p = m.punkte[static_cast<size_t>(i)];
-        ansicht.PerspektivKoordinaten(p.x, p.y, p.z);
+        ansicht.PerspektivKoordinaten(p.X, p.Y, p.Z);
         m.pixel[static_cast<size_t>(i)] = {ansicht.BildX, ansicht.BildY};
     }
     if (modus != Mittelpunktmodus::Punkte) {

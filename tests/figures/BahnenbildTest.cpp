@@ -124,7 +124,7 @@ TEST(Bahnenbild, DrawsBackgroundZodiacOrbitsDiscsThenScaleAndLegend)
             ++k;
         ASSERT_LE(k, 6);
         const auto p = Kreise()(k, 0).wert();
-        a.PerspektivKoordinaten(p.x, p.y, p.z);
+        a.PerspektivKoordinaten(p.X, p.Y, p.Z);
         EXPECT_NEAR(mx, a.BildX, 1);
         EXPECT_NEAR(my, a.BildY, 1);
         EXPECT_GE(a.Tiefe, vorher);

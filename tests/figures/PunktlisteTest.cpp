@@ -121,11 +121,11 @@ TEST(Mittelpunkte, CentreOfGravityOfJupiterAndSaturnLiesAQuarterFromJupiter)
 {
     const Raumpunkt ju{100, 0, 0}, sa{200, 100, -50};
     const Raumpunkt m = Mittelpunkt(ju, sa);
-    EXPECT_DOUBLE_EQ(m.x, 150);
-    EXPECT_DOUBLE_EQ(m.y, 50);
+    EXPECT_DOUBLE_EQ(m.X, 150);
+    EXPECT_DOUBLE_EQ(m.Y, 50);
     const Raumpunkt g = Mittelpunkt(ju, sa, 1898.8, 568.5);
-    EXPECT_NEAR((g.x - ju.x) / (sa.x - ju.x), 0.2304, 1e-4);
-    EXPECT_NEAR((g.z - ju.z) / (sa.z - ju.z), 0.2304, 1e-4);
+    EXPECT_NEAR((g.X - ju.X) / (sa.X - ju.X), 0.2304, 1e-4);
+    EXPECT_NEAR((g.Z - ju.Z) / (sa.Z - ju.Z), 0.2304, 1e-4);
 }
 
 struct Modusfall {
