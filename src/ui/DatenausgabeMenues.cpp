@@ -43,7 +43,7 @@ bool TextSpeichern(const QString& pfad, const QString& text, QString* fehler)
 }
 
 DatenausgabeMenues::DatenausgabeMenues(shell::TForm1& form1)
-    : QObject(&form1), form1_(form1), memo_(form1.memoAusgabe()), ziel_(memo_)
+    : form1_(form1), memo_(form1.memoAusgabe()), ziel_(memo_)
 {
     datenausgabe_.zielSetzen(&ziel_);
     form1.engine().datenausgabe = &datenausgabe_;

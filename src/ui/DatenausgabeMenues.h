@@ -45,6 +45,8 @@ bool TextSpeichern(const QString& pfad, const QString& text, QString* fehler = n
 
 class DatenausgabeMenues : public QObject {
 public:
+    // Lives shorter than the main window (the program entry keeps it on the
+    // stack after the window).
     explicit DatenausgabeMenues(shell::TForm1& form1);
     ~DatenausgabeMenues() override;
 

@@ -30,7 +30,7 @@ std::string panelDatum(const shell::Laufkonfiguration& k, double tag)
 
 } // namespace
 
-DatumMenues::DatumMenues(shell::TForm1& form1) : QObject(&form1), form1_(form1)
+DatumMenues::DatumMenues(shell::TForm1& form1) : form1_(form1)
 {
     QMenu* einstellungen = form1.menue(shell::Hauptmenue::Einstellungen);
     datum1_ = new QMenu(einstellungen);
@@ -59,6 +59,11 @@ DatumMenues::DatumMenues(shell::TForm1& form1) : QObject(&form1), form1_(form1)
     form1.engine().datumFormatierer = [this](double tag) { return panelDatum(form1_.konfiguration(), tag); };
     Sprachwechsel::instanz().anmelden(this, [this] { retranslate(); });
     retranslate();
+}
+
+DatumMenues::~DatumMenues()
+{
+    form1_.engine().datumFormatierer = [](double tag) { return astro::DatumText(tag); };
 }
 
 void DatumMenues::retranslate()

@@ -30,7 +30,10 @@ class TFormDatum;
 
 class DatumMenues : public QObject {
 public:
+    // Lives shorter than the main window (the program entry keeps it on the
+    // stack after the window).
     explicit DatumMenues(shell::TForm1& form1);
+    ~DatumMenues() override;
 
     QMenu* datum1() const { return datum1_; }
     QAction* startzeit1() const { return startzeit1_; }
