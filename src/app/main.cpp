@@ -2,6 +2,8 @@
 // windows in their order, run the message loop.
 #include "astro/Zeit.h"
 #include "shell/TForm1.h"
+#include "ui/DatenausgabeMenues.h"
+#include "ui/DatumMenues.h"
 #include "ui/Eingabedialoge.h"
 #include "ui/EinstellungsAnbindung.h"
 #include "ui/Programmstart.h"
@@ -34,6 +36,9 @@ int main(int argc, char** argv)
     // Reads the stored settings and puts the settings menus into form1.
     ui::EinstellungsAnbindung einstellungsAnbindung(form1, einstellungen);
     ui::DialogeAnlegen(form1);
+    // Start date menu and data output table.
+    ui::DatumMenues datumMenues(form1);
+    ui::DatenausgabeMenues datenausgabeMenues(form1);
     // Without a window manager "maximised" is not honoured: start with the
     // whole available screen anyway.
     if (QScreen* s = QGuiApplication::primaryScreen())
