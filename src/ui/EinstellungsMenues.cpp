@@ -6,9 +6,11 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -111,6 +113,11 @@ std::optional<Farbe> EinstellungsDialoge::farbeWaehlen(QWidget* eltern, Farbe an
     for (int i = 0; i < figures::AnzahlDialogfarben; ++i)
         QColorDialog::setCustomColor(i, zuQColor(eigene[static_cast<std::size_t>(i)]));
     QColorDialog dlg(zuQColor(anfang), eltern);
+    dlg.setWindowTitle(TQ("einst.farbdialog.titel"));
+    if (auto* knoepfe = dlg.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* b = knoepfe->button(QDialogButtonBox::Cancel))
+            b->setText(TQ("einst.knopf.abbrechen"));
+    }
     const bool ok = dlg.exec() == QDialog::Accepted;
     for (int i = 0; i < figures::AnzahlDialogfarben; ++i)
         eigene[static_cast<std::size_t>(i)] = ausQColor(QColorDialog::customColor(i));
@@ -122,11 +129,15 @@ std::optional<Farbe> EinstellungsDialoge::farbeWaehlen(QWidget* eltern, Farbe an
 std::optional<QString> EinstellungsDialoge::eingabe(QWidget* eltern, const QString& titel, const QString& frage,
                                                     const QString& anfang)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(eltern, titel, frage, QLineEdit::Normal, anfang, &ok);
-    if (!ok)
+    QInputDialog dlg(eltern);
+    dlg.setWindowTitle(titel);
+    dlg.setLabelText(frage);
+    dlg.setTextValue(anfang);
+    dlg.setOkButtonText(TQ("einst.knopf.ok"));
+    dlg.setCancelButtonText(TQ("einst.knopf.abbrechen"));
+    if (dlg.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dlg.textValue();
 }
 
 void EinstellungsDialoge::warnung(QWidget* eltern, const QString& titel, const QString& text)

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QInputDialog>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -429,6 +430,33 @@ TEST(Sprachwechsel, RegistrierteFensterUndZerstoerte)
     wechsel.abmelden(&zwei);
     wechsel.durchlauf(false);
     EXPECT_EQ(b, 2);
+    sprache::setzeSprache(vorher);
+}
+
+} // namespace
+
+namespace {
+
+// The Qt input box shows the texts it is given and answers nothing on cancel.
+TEST(Eingabebox, TexteUndAbbruch)
+{
+    const auto vorher = sprache::aktuelleSprache();
+    sprache::setzeSprache(sprache::Sprache::Deutsch);
+    ui::EinstellungsDialoge dialoge;
+    QString titel, abbrechen;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        titel = dlg->windowTitle();
+        abbrechen = dlg->cancelButtonText();
+        dlg->setTextValue(QStringLiteral("12"));
+        dlg->accept();
+    });
+    EXPECT_EQ(dialoge.eingabe(nullptr, QStringLiteral("T"), QStringLiteral("F"), QStringLiteral("5")), QStringLiteral("12"));
+    EXPECT_EQ(titel, QStringLiteral("T"));
+    EXPECT_EQ(abbrechen, QStringLiteral("Abbrechen"));
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    EXPECT_FALSE(dialoge.eingabe(nullptr, QStringLiteral("T"), QStringLiteral("F"), QStringLiteral("5")).has_value());
     sprache::setzeSprache(vorher);
 }
 
