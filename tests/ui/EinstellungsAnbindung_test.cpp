@@ -3,7 +3,9 @@
 #include "shell/TForm1.h"
 #include "ui/Sprachwechsel.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
@@ -32,12 +34,23 @@ void texteSammeln(QMenu* m, QStringList& aus)
     }
 }
 
+// ... plus the captions and hints of every button and label of the main
+// window and its child windows (the control panel, the count dialog).
 QStringList alleTexte(shell::TForm1& f)
 {
     QStringList t{f.windowTitle()};
     for (QAction* a : f.menuBar()->actions())
         if (a->menu())
             texteSammeln(a->menu(), t);
+    for (QWidget* w : f.findChildren<QWidget*>()) {
+        if (w->isWindow())
+            t << w->windowTitle();
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            t << b->text();
+        if (auto* l = qobject_cast<QLabel*>(w))
+            t << l->text();
+        t << w->toolTip();
+    }
     return t;
 }
 
