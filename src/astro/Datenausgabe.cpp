@@ -98,7 +98,9 @@ std::string TierkreisText(double laenge)
     return std::string(zeichen[nr]) + sexagesimalText(false, w);
 }
 
-std::string ZahlZelle(double wert) { return festkomma(wert == 0.0 ? 0.0 : wert, 5, 14); }
+// A value that rounds to zero is written without a sign ("0.00000", not
+// "-0.00000"), so that a column of such values reads and sorts as zeros.
+std::string ZahlZelle(double wert) { return festkomma(std::fabs(wert) < 0.000005 ? 0.0 : wert, 5, 14); }
 
 std::string ZeitZelle(Tageszahl tag, const Ausgabeformat& f)
 {
@@ -151,6 +153,14 @@ std::string LangzeitZellen(double exzentrizitaet, double inklinationGrad)
     return "\t" + ZahlZelle(exzentrizitaet) + "\t" + ZahlZelle(inklinationGrad);
 }
 
+std::string Titelzeile(std::span<const KoerperNr> koerper, KoerperNr zentrum, Sprache s)
+{
+    std::string titel = "+++++  ";
+    for (KoerperNr n : koerper)
+        titel += KoerperName(n, s) + ", ";
+    return titel + T("da.zentrum", s) + KoerperName(zentrum, s) + "  +++++";
+}
+
 std::vector<std::string> DatenAusgabeBeschriftung(const Kopfangaben& k, const Ausgabeformat& f, Sprache s)
 {
     std::vector<std::string> z;
@@ -159,10 +169,7 @@ std::vector<std::string> DatenAusgabeBeschriftung(const Kopfangaben& k, const Au
         for (const char* schluessel : {"da.lz.1", "da.lz.2", "da.lz.3", "da.lz.4"})
             z.push_back(T(schluessel, s));
         z.emplace_back();
-        std::string titel = "+++++  ";
-        for (KoerperNr n : k.koerper)
-            titel += KoerperName(n, s) + ", ";
-        z.push_back(titel + T("da.zentrum", s) + KoerperName(koerper::Sonne, s) + "  +++++");
+        z.push_back(Titelzeile(k.koerper, koerper::Sonne, s));
         std::string spalten = T("da.spalte.nummer", s) + "\t" + T("da.spalte.jahr", s) + "\t";
         for (KoerperNr n : k.koerper) {
             const std::string kurz(KoerperKurzname(n));

@@ -66,6 +66,9 @@ std::string UeberblickZellen(const PositionXYZ& p, const Ausgabeformat& f);
 std::string LangzeitZeilenAnfang(int k, double tageSeit1900);
 std::string LangzeitZellen(double exzentrizitaet, double inklinationGrad);
 
+// A run's title line over its bodies: "+++++  Venus, Erde,   Zentrum: Sonne  +++++".
+std::string Titelzeile(std::span<const KoerperNr> koerper, KoerperNr zentrum, sprache::Sprache s);
+
 // What the header block needs to know about the run.
 struct Kopfangaben {
     bool langzeit = false;           // long-term simulation block

@@ -117,6 +117,8 @@ int tabs(const std::string& s) { return static_cast<int>(std::count(s.begin(), s
 
 TEST(Datenzeilen, LayoutsDerDarstellungen)
 {
+    EXPECT_EQ(astro::ZahlZelle(-0.0000034), "       0.00000");
+    EXPECT_EQ(astro::ZahlZelle(-0.000006), "      -0.00001");
     const Ausgabeformat f;
     EXPECT_EQ(astro::ZeileEinKoerper(7, kEinsAE, 0.0, f),
               "7\t2000-01-01 00:00\t      90.00000\t       0.00000\t     149.59787");
