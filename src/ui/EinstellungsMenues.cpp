@@ -183,9 +183,7 @@ EinstellungsMenues::EinstellungsMenues(QWidget* eltern, figures::Einstellungen& 
     const char* sternSchluessel[] = {"menue.hintergrund.keine", "menue.hintergrund.sterne1", "menue.hintergrund.sterne2",
                                      "menue.hintergrund.sterne3"};
     for (int i = 0; i < 4; ++i) {
-        QAction* a = neueAktion(hintergrund1_, sternKomponenten[i], sternSchluessel[i]);
-        a->setCheckable(true);
-        sterne->addAction(a);
+        QAction* a = radioAktion(hintergrund1_, sterne, sternKomponenten[i], sternSchluessel[i]);
         sternItems_[static_cast<std::size_t>(i)] = a;
         connect(a, &QAction::triggered, this, [this, i] { SternHintergrundClick(i - 1); });
     }
@@ -226,9 +224,7 @@ EinstellungsMenues::EinstellungsMenues(QWidget* eltern, figures::Einstellungen& 
     const char* berechnKomp[] = {"niedrig1", "mittel1", "hoch1"};
     const char* stufenSchl[] = {"menue.stufe.niedrig", "menue.stufe.mittel", "menue.stufe.hoch", "menue.stufe.sehrhoch"};
     for (int i = 0; i < 3; ++i) {
-        QAction* a = neueAktion(anzahlBerechnungen1_, berechnKomp[i], stufenSchl[i]);
-        a->setCheckable(true);
-        berechn->addAction(a);
+        QAction* a = radioAktion(anzahlBerechnungen1_, berechn, berechnKomp[i], stufenSchl[i]);
         berechnItems_[static_cast<std::size_t>(i)] = a;
         connect(a, &QAction::triggered, this, [this, i] { AnzahlBerechnungenClick(i + 1); });
     }
@@ -236,9 +232,7 @@ EinstellungsMenues::EinstellungsMenues(QWidget* eltern, figures::Einstellungen& 
     auto* bahnpunkte = new QActionGroup(this);
     const char* bahnKomp[] = {"niedrig2", "mittel2", "hoch2", "sehrhoch2"};
     for (int i = 0; i < 4; ++i) {
-        QAction* a = neueAktion(anzahlBahnpunkte1_, bahnKomp[i], stufenSchl[i]);
-        a->setCheckable(true);
-        bahnpunkte->addAction(a);
+        QAction* a = radioAktion(anzahlBahnpunkte1_, bahnpunkte, bahnKomp[i], stufenSchl[i]);
         bahnpunktItems_[static_cast<std::size_t>(i)] = a;
         connect(a, &QAction::triggered, this, [this, i] { AnzahlBahnpunkteClick(1 << i); });
     }
@@ -251,12 +245,8 @@ EinstellungsMenues::EinstellungsMenues(QWidget* eltern, figures::Einstellungen& 
 
     sprache1_ = neuesMenue("Sprache1", "menue.sprache");
     auto* sprachen = new QActionGroup(this);
-    deutsch1_ = neueAktion(sprache1_, "Deutsch1", "menue.sprache.deutsch");
-    englisch1_ = neueAktion(sprache1_, "Englisch1", "menue.sprache.englisch");
-    for (QAction* a : {deutsch1_, englisch1_}) {
-        a->setCheckable(true);
-        sprachen->addAction(a);
-    }
+    deutsch1_ = radioAktion(sprache1_, sprachen, "Deutsch1", "menue.sprache.deutsch");
+    englisch1_ = radioAktion(sprache1_, sprachen, "Englisch1", "menue.sprache.englisch");
     connect(deutsch1_, &QAction::triggered, this, &EinstellungsMenues::Deutsch1Click);
     connect(englisch1_, &QAction::triggered, this, &EinstellungsMenues::Englisch1Click);
 
@@ -287,6 +277,14 @@ QAction* EinstellungsMenues::neueAktion(QMenu* in, const char* komponente, const
     QAction* a = in->addAction(QString());
     a->setObjectName(QLatin1String(komponente));
     beschriftet_.push_back({a, nullptr, schluessel});
+    return a;
+}
+
+QAction* EinstellungsMenues::radioAktion(QMenu* in, QActionGroup* gruppe, const char* komponente, const char* schluessel)
+{
+    QAction* a = neueAktion(in, komponente, schluessel);
+    a->setCheckable(true);
+    gruppe->addAction(a);
     return a;
 }
 

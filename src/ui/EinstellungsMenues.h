@@ -148,6 +148,8 @@ private:
 
     QMenu* neuesMenue(const char* komponente, const char* schluessel);
     QAction* neueAktion(QMenu* in, const char* komponente, const char* schluessel);
+    // A checkable item of a radio group.
+    QAction* radioAktion(QMenu* in, QActionGroup* gruppe, const char* komponente, const char* schluessel);
     void farbmenueAufbauen();
     void sternItemPruefen();
     void groesseAbfragen(const char* titelSchluessel, int maximum, int standard, int anfang,
