@@ -216,13 +216,13 @@ std::string SofortBegrenzen(std::string_view text, int grenze)
     return std::string(text);
 }
 
-Feldkorrektur JahrPruefen(std::string_view text)
+Feldkorrektur JahrPruefen(std::string_view text, bool fertig)
 {
     std::string t = MinusBereinigen(std::string(text));
     if (t.empty())
-        return {"0", false};
+        return {fertig ? "0" : "", false};
     if (t == "-")
-        return {"-0", false};
+        return {fertig ? "-0" : "-", false};
     const auto n = ganzzahlLesen(t);
     if (!n)
         return {t, false};
@@ -233,11 +233,11 @@ Feldkorrektur JahrPruefen(std::string_view text)
     return {t, false};
 }
 
-Feldkorrektur MonatTagPruefen(std::string_view text, int hoechster)
+Feldkorrektur MonatTagPruefen(std::string_view text, int hoechster, bool fertig)
 {
     const auto n = ganzzahlLesen(text);
     if (!n || *n == 0)
-        return {"1", false};
+        return {fertig ? "1" : std::string(text), false};
     if (*n > hoechster)
         return {std::to_string(hoechster), true};
     return {std::string(text), false};

@@ -88,12 +88,15 @@ struct Feldkorrektur {
     std::string text;
     bool korrigiert = false;
 };
-// Year: a "-" that is not the first character is removed; "" -> "0",
-// "-" -> "-0"; below -5000 -> "-5000", above 7000 -> "7000".
-Feldkorrektur JahrPruefen(std::string_view text);
-// Month (hoechster 12) and day (hoechster 31): "", "0", "00" -> "1"; above
-// the highest -> the highest.
-Feldkorrektur MonatTagPruefen(std::string_view text, int hoechster);
+// Year: a "-" that is not the first character is removed; below -5000 ->
+// "-5000", above 7000 -> "7000". When the entry is complete (`fertig`: the
+// field is left or read) "" becomes "0" and a lone "-" becomes "-0"; while
+// the user types they stay, so that "-5000" can be typed into five places.
+Feldkorrektur JahrPruefen(std::string_view text, bool fertig = true);
+// Month (hoechster 12) and day (hoechster 31): above the highest -> the
+// highest; when complete, "", "0", "00" -> "1" (while typing they stay, so
+// that "07" does not turn into "17").
+Feldkorrektur MonatTagPruefen(std::string_view text, int hoechster, bool fertig = true);
 // The remembered text of a month or day entry: as typed when its value is
 // above 9, else "0" + the text as typed ("1" -> "01", "01" -> "001").
 std::string MonatTagMerken(std::string_view text);

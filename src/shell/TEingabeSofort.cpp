@@ -85,6 +85,10 @@ void TEingabeSofort::geaendert()
 {
     if (inKorrektur_)
         return;
+    // An empty field or a 0 becomes 1 only when the entry is confirmed, so
+    // that clearing the field and typing "5" gives 5, not 15.
+    if (feld_->text().toInt() == 0)
+        return;
     const QString neu = QString::fromStdString(SofortBegrenzen(feld_->text().toStdString(), grenze()));
     if (neu == feld_->text())
         return;
@@ -107,7 +111,10 @@ bool TEingabeSofort::ausfuehren(const QString& label, int vorschlag, int& wert)
     feld_->selectAll();
     if (exec() != QDialog::Accepted)
         return false;
-    wert = std::max(1, feld_->text().toInt());
+    inKorrektur_ = true;
+    feld_->setText(QString::fromStdString(SofortBegrenzen(feld_->text().toStdString(), grenze())));
+    inKorrektur_ = false;
+    wert = feld_->text().toInt();
     return true;
 }
 

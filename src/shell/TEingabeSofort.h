@@ -2,8 +2,8 @@
 // The small count dialog (" Eingabe"): asks during a run for one whole number
 // (the number of conjunctions, constellations or steps when the result is
 // wanted at once, or the number of kept figures). A prompt label, a digits-only
-// field that corrects itself on every change (empty or 0 becomes 1, more than
-// the limit becomes the limit), "okay" (default) and "abbrechen".
+// field (more than the limit becomes the limit as it is typed; empty or 0
+// becomes 1 on "okay"), "okay" (default) and "abbrechen".
 //
 // The limit is Schrittgrenze in step mode (field length 5), else
 // Konstellationsgrenze (length 4); while "Drehung der Figuren" is on it is

@@ -112,9 +112,12 @@ void DatumMenues::Startzeiteingeben1Click()
     const long long tag = astro::DatumZuTag(dialog.jahr(), dialog.monat(), dialog.tag());
     const QString text = QString::number(tag);
     startfelderSetzen(text, text);
-    jahr_ = dialog.editJ()->text();
-    monat_ = QString::fromStdString(shell::MonatTagMerken(dialog.editM()->text().toStdString()));
-    tag_ = QString::fromStdString(shell::MonatTagMerken(dialog.editT()->text().toStdString()));
+    // The texts as typed, completed by the field rules.
+    jahr_ = QString::fromStdString(shell::JahrPruefen(dialog.editJ()->text().toStdString()).text);
+    monat_ = QString::fromStdString(
+        shell::MonatTagMerken(shell::MonatTagPruefen(dialog.editM()->text().toStdString(), 12).text));
+    tag_ = QString::fromStdString(
+        shell::MonatTagMerken(shell::MonatTagPruefen(dialog.editT()->text().toStdString(), 31).text));
 }
 
 void DatumMenues::JulDay1Click()

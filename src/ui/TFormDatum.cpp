@@ -62,9 +62,13 @@ TFormDatum::TFormDatum(QWidget* eltern) : QDialog(eltern)
     v->addLayout(felder);
     v->addLayout(knopf);
 
-    connect(editJ_, &QLineEdit::textChanged, this, &TFormDatum::jahrGeaendert);
-    connect(editM_, &QLineEdit::textChanged, this, [this] { monatTagGeaendert(editM_, 12); });
-    connect(editT_, &QLineEdit::textChanged, this, [this] { monatTagGeaendert(editT_, 31); });
+    // While typing only the bounds apply; leaving a field completes it.
+    connect(editJ_, &QLineEdit::textChanged, this, [this] { jahrGeaendert(false); });
+    connect(editM_, &QLineEdit::textChanged, this, [this] { monatTagGeaendert(editM_, 12, false); });
+    connect(editT_, &QLineEdit::textChanged, this, [this] { monatTagGeaendert(editT_, 31, false); });
+    connect(editJ_, &QLineEdit::editingFinished, this, [this] { jahrGeaendert(true); });
+    connect(editM_, &QLineEdit::editingFinished, this, [this] { monatTagGeaendert(editM_, 12, true); });
+    connect(editT_, &QLineEdit::editingFinished, this, [this] { monatTagGeaendert(editT_, 31, true); });
     for (QLineEdit* f : {editJ_, editM_, editT_})
         connect(f, &QLineEdit::returnPressed, this, &QDialog::accept);
     connect(okay_, &QPushButton::clicked, this, &QDialog::accept);
@@ -88,9 +92,17 @@ void TFormDatum::setzen(const QString& jahr, const QString& monat, const QString
     editT_->setText(QString::fromStdString(shell::MonatTagAnzeigen(tag.toStdString())));
 }
 
-int TFormDatum::jahr() const { return editJ_->text().toInt(); }
-int TFormDatum::monat() const { return editM_->text().toInt(); }
-int TFormDatum::tag() const { return editT_->text().toInt(); }
+int TFormDatum::jahr() const { return QString::fromStdString(shell::JahrPruefen(editJ_->text().toStdString()).text).toInt(); }
+
+int TFormDatum::monat() const
+{
+    return QString::fromStdString(shell::MonatTagPruefen(editM_->text().toStdString(), 12).text).toInt();
+}
+
+int TFormDatum::tag() const
+{
+    return QString::fromStdString(shell::MonatTagPruefen(editT_->text().toStdString(), 31).text).toInt();
+}
 
 void TFormDatum::showEvent(QShowEvent* e)
 {
@@ -101,21 +113,21 @@ void TFormDatum::showEvent(QShowEvent* e)
     editJ_->selectAll();
 }
 
-void TFormDatum::jahrGeaendert()
+void TFormDatum::jahrGeaendert(bool fertig)
 {
     if (inKorrektur_)
         return;
     inKorrektur_ = true;
-    korrigieren(editJ_, shell::JahrPruefen(editJ_->text().toStdString()));
+    korrigieren(editJ_, shell::JahrPruefen(editJ_->text().toStdString(), fertig));
     inKorrektur_ = false;
 }
 
-void TFormDatum::monatTagGeaendert(QLineEdit* feld, int hoechster)
+void TFormDatum::monatTagGeaendert(QLineEdit* feld, int hoechster, bool fertig)
 {
     if (inKorrektur_)
         return;
     inKorrektur_ = true;
-    korrigieren(feld, shell::MonatTagPruefen(feld->text().toStdString(), hoechster));
+    korrigieren(feld, shell::MonatTagPruefen(feld->text().toStdString(), hoechster, fertig));
     inKorrektur_ = false;
 }
 

@@ -18,7 +18,8 @@ public:
 
     // Fills the fields from the remembered texts ("001" is shown as "01").
     void setzen(const QString& jahr, const QString& monat, const QString& tag);
-    // The entry as integers (an unfinished "-0" year is 0).
+    // The entry as integers, completed by the field rules (an empty month is
+    // 1, a lone "-" year 0).
     int jahr() const;
     int monat() const;
     int tag() const;
@@ -34,8 +35,8 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void jahrGeaendert();
-    void monatTagGeaendert(QLineEdit* feld, int hoechster);
+    void jahrGeaendert(bool fertig);
+    void monatTagGeaendert(QLineEdit* feld, int hoechster, bool fertig);
     QLabel* label_;
     QLineEdit* editJ_;
     QLineEdit* editM_;

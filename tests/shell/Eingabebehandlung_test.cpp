@@ -92,6 +92,10 @@ TEST(Datumsfelder, KorrekturenUndGemerkteTexte)
 {
     EXPECT_EQ(JahrPruefen("").text, "0");
     EXPECT_EQ(JahrPruefen("-").text, "-0");
+    EXPECT_EQ(JahrPruefen("-", false).text, "-");
+    EXPECT_EQ(JahrPruefen("", false).text, "");
+    EXPECT_EQ(MonatTagPruefen("0", 12, false).text, "0");
+    EXPECT_EQ(MonatTagPruefen("13", 12, false).text, "12");
     EXPECT_EQ(JahrPruefen("19-5").text, "195");
     const Feldkorrektur klein = JahrPruefen("-6000");
     EXPECT_EQ(klein.text, "-5000");
@@ -212,14 +216,13 @@ TEST_F(Felder, ZaehldialogBegrenztSeineZahl)
     EXPECT_EQ(d.grenze(), 1200);
     EXPECT_EQ(d.feld()->maxLength(), 4);
     d.show();
-    d.feld()->clear();
-    EXPECT_EQ(d.feld()->text(), "1");
-    d.feld()->selectAll();
-    QTest::keyClicks(d.feld(), "0");
-    EXPECT_EQ(d.feld()->text(), "1");
     d.feld()->selectAll();
     QTest::keyClicks(d.feld(), "9999");
     EXPECT_EQ(d.feld()->text(), "1200");
+    // Clearing and typing gives the number typed.
+    d.feld()->clear();
+    QTest::keyClicks(d.feld(), "5");
+    EXPECT_EQ(d.feld()->text(), "5");
     d.setzeSchrittModus(true);
     EXPECT_EQ(d.grenze(), 12000);
     EXPECT_EQ(d.feld()->maxLength(), 5);
@@ -237,6 +240,14 @@ TEST_F(Felder, ZaehldialogBegrenztSeineZahl)
     });
     ASSERT_TRUE(d.abfragen("?", 5, 1, 50, wert));
     EXPECT_EQ(wert, 50); // the selected "5" is replaced by "77", which the limit turns into "50"
+    // 0 confirmed becomes 1.
+    QTimer::singleShot(0, &d, [&] {
+        QTest::keyClicks(d.feld(), "0");
+        QTest::keyClick(d.feld(), Qt::Key_Return);
+    });
+    ASSERT_TRUE(d.ausfuehren("?", 500, wert));
+    EXPECT_EQ(wert, 1);
+    EXPECT_EQ(d.feld()->text(), "1");
     QTimer::singleShot(0, &d, [&] { d.abbrechenKnopf()->click(); });
     wert = -1;
     EXPECT_FALSE(d.abfragen("?", 5, 1, 50, wert));
