@@ -156,6 +156,8 @@ Ergebnis<PositionXYZ> PositionOskulierend(const OskuTabelle& t, Tageszahl tag, b
     if (n < 5 || t.saetze.size() < static_cast<std::size_t>(n) + 1)
         return Status::Fehlschlag(Fehler::NichtVerfuegbar, "astro.nichtVerfuegbar");
     const double jd = JulianischesDatum(tag);
+    if (!std::isfinite(jd))
+        return Status::Fehlschlag(Fehler::UngueltigeEingabe);
     // First guess three records early, then forward to the bracketing pair.
     const double schaetzung = std::round((jd - t.parameter.jd0) / t.parameter.schritt) - 3.0;
     int k;

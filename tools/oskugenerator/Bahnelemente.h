@@ -13,9 +13,14 @@
 
 namespace osku {
 
-inline constexpr double kGaussK = 0.01720209895;
-inline constexpr double kMuSonne = kGaussK * kGaussK; // AU³/day²
 inline constexpr double kGrad = std::numbers::pi / 180.0;
+// The reader's mean motion n = 25525.0440599309 / sqrt(a³/1.9891) °/century
+// is the Gaussian one to 5e-7; osculating records use the reader's own
+// constant so that their propagation does not drift by that much.
+inline const double kMuLeser = [] {
+    const double k = 25525.0440599309 * std::sqrt(1.9891) * kGrad / 36525.0; // rad/day at a = 1 AU
+    return k * k;
+}();
 inline constexpr double kBogensekunde = std::numbers::pi / 648000.0;
 inline constexpr double kAE = 149.597870691;          // 10^6 km
 
@@ -28,15 +33,15 @@ inline double grad360(double x)
 inline Vek kreuz(Vek a, Vek b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
 inline double skalar(Vek a, Vek b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
-// Osculating elements about the Sun alone (mu = k²) from a heliocentric
+// Osculating elements about the Sun alone (mu of the reader) from a heliocentric
 // state (AU, AU/day) at epoch jd, as a table record.
 inline astro::OskuSatz oskulierend(Vek r, Vek v, double jd)
 {
     const Vek h = kreuz(r, v);
     const double hb = betrag(h), rb = betrag(r);
-    const Vek ev = (1.0 / kMuSonne) * kreuz(v, h) - (1.0 / rb) * r;
+    const Vek ev = (1.0 / kMuLeser) * kreuz(v, h) - (1.0 / rb) * r;
     const double e = betrag(ev);
-    const double a = 1.0 / (2.0 / rb - skalar(v, v) / kMuSonne);
+    const double a = 1.0 / (2.0 / rb - skalar(v, v) / kMuLeser);
     const double i = std::acos(h.z / hb);
     const double knoten = std::atan2(h.x, -h.y);
     const Vek kn{std::cos(knoten), std::sin(knoten), 0};
@@ -161,6 +166,9 @@ public:
     int durchgaenge = 3;
     int iterationenGlobal = 2;
     int abstand = 4;
+    // Weight of the relative radius error against the two angles: the
+    // tables are judged by direction, so the radius only keeps a determined.
+    double radialGewicht = 0.05;
 
     void anpassen(const Bahn& b, std::vector<astro::OskuSatz>& saetze) const
     {
@@ -198,8 +206,9 @@ private:
                 w = std::sqrt(w);
             }
             const auto d = abweichung(pos, b.kugelR[static_cast<std::size_t>(j)]);
-            for (double x : d)
-                res.push_back(w * x);
+            res.push_back(w * d[0]);
+            res.push_back(w * d[1]);
+            res.push_back(w * radialGewicht * d[2]);
         }
     }
 

@@ -12,8 +12,9 @@
 
 #include "Bahnelemente.h"
 #include "Modell.h"
-#include "Vsop.h"
 #include "astro/Oskulierend.h"
+#include "astro/Praezession.h"
+#include "astro/VsopVoll.h"
 
 #include <algorithm>
 #include <chrono>
@@ -73,13 +74,13 @@ double leserFehler(const astro::OskuTabelle& t, const Bahn& b, double von, doubl
     return m;
 }
 
-// VSOP87D L, B (degrees, J2000) of a body at JD.
-astro::Kugelkoordinaten vsopJ2000(const Vsop87D& v, double jd)
+// VSOP87D L, B (degrees, J2000) and R (10^6 km) of a body at JD.
+astro::Kugelkoordinaten vsopJ2000(const astro::VsopVollPlanet& v, double jd)
 {
-    double l, b, r;
-    v.lbr(jd, l, b, r);
-    praezession(l, b, jd, false);
-    return {l / kGrad, b / kGrad, r * kAE};
+    const auto lbr = astro::VsopVollAuswerten(v, (jd - 2451545.0) / 365250.0);
+    const auto lb = astro::PraezessionEkliptikal({grad360(lbr[0] / kGrad), lbr[1] / kGrad},
+                                                 astro::Praezessionsrichtung::NachJ2000, jd - kJdTageszahl);
+    return {lb.L, lb.B, lbr[2] * kAE};
 }
 
 void fortschritt(double jd) { std::fprintf(stderr, "  ... JD %.0f\n", jd); }
@@ -177,11 +178,12 @@ int main(int argc, char** argv)
         std::printf("\nAgainst the full VSOP87D series (J2000 ecliptic; worst longitude / angle in arcsec)\n");
         std::printf("%-10s %22s %22s %22s\n", "body", "integration 1000-3000", "tables 1900-2100", "tables -2100..-1900");
         for (int k = 5; k <= 8; ++k) {
-            Vsop87D v;
-            if (!v.lesen(quelle + "/vsop87/" + dateien[k - 5])) {
+            const auto vl = astro::VsopVollDateiLesen(quelle + "/vsop87/" + dateien[k - 5]);
+            if (!vl) {
                 std::fprintf(stderr, "oskugenerator: cannot read %s\n", dateien[k - 5]);
                 return 1;
             }
+            const astro::VsopVollPlanet& v = vl.wert();
             const Auftrag* a = nullptr;
             for (auto& x : auftraege)
                 if (x.koerper == k)

@@ -1,0 +1,148 @@
+// The generator of the osculating-element tables: the N-body integrator
+// (two-body accuracy, energy, time reversal), the element conversion, and a
+// short regeneration around the initial epoch compared with the committed
+// Data/*.OUT files.
+#include "../../tools/oskugenerator/Modell.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+using namespace osku;
+
+const std::string QuellDaten = std::string(VELMORA_QUELLORDNER) + "/../shared/data";
+const std::string DataOrdner = std::string(VELMORA_QUELLORDNER) + "/Data";
+
+bool anfangsdaten(Anfangsdaten& d)
+{
+    return std::filesystem::exists(QuellDaten + "/gm.csv") && anfangsdatenLesen(QuellDaten, d).empty();
+}
+
+// A massless body about a Sun of the reader's GM follows the Kepler ellipse of its
+// initial osculating elements; e = 0.6 makes the steps vary strongly.
+TEST(OskuIntegrator, FollowsAKeplerEllipse)
+{
+    System s;
+    s.gm = {kMuLeser, 0.0};
+    s.anzahlMassiv = 1;
+    const double rp = 0.4, e = 0.6, a = rp / (1 - e);
+    const double vp = std::sqrt(kMuLeser * (1 + e) / rp);
+    s.r = {{}, {rp, 0, 0}};
+    s.v = {{}, {0, vp * std::cos(0.3), vp * std::sin(0.3)}};
+    s.t = 2451545.0;
+    const astro::OskuSatz start = oskulierend(s.r[1], s.v[1], s.t);
+    EXPECT_NEAR(start[astro::HalbeAchse], a, 1e-12);
+    EXPECT_NEAR(start[astro::Exzentrizitaet], e, 1e-12);
+    BulirschStoer bs;
+    for (double dt : {100.0, 1000.0, 3652.5, 36525.0}) {
+        bs.integriereBis(s, 2451545.0 + dt);
+        const auto erwartet = astro::OskuPropagieren(start, s.t);
+        const auto k = kugel(s.r[1]);
+        // The reader's Kepler iteration stops at 1e-9 rad.
+        EXPECT_LT(winkelAbstand(k, erwartet), 1e-3) << dt;
+        EXPECT_NEAR(k.R, erwartet.R, 1e-7) << dt;
+    }
+}
+
+TEST(OskuIntegrator, EnergyDriftOfTheOuterModelOver20000Years)
+{
+    Anfangsdaten d;
+    if (!anfangsdaten(d))
+        GTEST_SKIP() << "source data not found beside the repository";
+    Modell m = modellAussen(d);
+    const double e0 = m.system.energie();
+    BulirschStoer bs;
+    bs.integriereBis(m.system, kStartJd - 20000 * 365.25);
+    EXPECT_LT(std::fabs((m.system.energie() - e0) / e0), 1e-10);
+}
+
+// Fifty years forth and back in the full model (Mercury sets the steps)
+// return to the initial state.
+TEST(OskuIntegrator, TimeReversalOfTheFullModel)
+{
+    Anfangsdaten d;
+    if (!anfangsdaten(d))
+        GTEST_SKIP() << "source data not found beside the repository";
+    const Modell m = modellVoll(d);
+    System s = m.system;
+    const double e0 = s.energie();
+    BulirschStoer bs;
+    bs.integriereBis(s, kStartJd + 50 * 365.25);
+    EXPECT_LT(std::fabs((s.energie() - e0) / e0), 1e-11);
+    BulirschStoer zurueck;
+    zurueck.integriereBis(s, kStartJd);
+    for (int i = 0; i < s.anzahl(); ++i) {
+        EXPECT_LT(betrag(s.r[i] - m.system.r[i]), 1e-9 * (betrag(m.system.r[i]) + 1e-2)) << "body index " << i;
+        EXPECT_LT(betrag(s.v[i] - m.system.v[i]), 1e-9 * (betrag(m.system.v[i]) + 1e-5)) << "body index " << i;
+    }
+}
+
+TEST(OskuElemente, OsculatingElementsReproduceTheState)
+{
+    const Vek r{16.33, -30.60, -1.448}, v{2.847e-3, 8.02e-4, -9.09e-4};
+    const auto s = oskulierend(r, v, 2460000.5);
+    const auto k = astro::OskuPropagieren(s, 2460000.5);
+    EXPECT_LT(winkelAbstand(k, kugel(r)), 1e-3);
+    EXPECT_NEAR(k.R, betrag(r) * kAE, 1e-7);
+    // The fitting parameters convert back to the same record.
+    const auto zurueck = ausParameter(zuParameter(s), s[0]);
+    for (int c = 1; c < 7; ++c)
+        EXPECT_NEAR(std::remainder(zurueck[c] - s[c], 360.0), 0.0, 1e-9) << "column " << c;
+}
+
+// Regenerates a window of records around the initial epoch with a short
+// integration and compares the middle records with the committed files.
+struct Fenster {
+    const char* name;
+    int koerper;
+    bool hoch;
+    int halbeBreite; // records either side of the initial epoch
+};
+
+class OskuDateien : public ::testing::TestWithParam<Fenster> {};
+
+TEST_P(OskuDateien, AgreeWithAShortRegeneration)
+{
+    Anfangsdaten d;
+    if (!anfangsdaten(d))
+        GTEST_SKIP() << "source data not found beside the repository";
+    const Fenster f = GetParam();
+    const auto p = astro::OskuTabellenParameter(f.koerper, f.hoch);
+    ASSERT_TRUE(p);
+    auto datei = astro::OskuEinlesen(f.koerper, f.hoch, DataOrdner);
+    ASSERT_TRUE(datei.ok()) << datei.status().detail;
+
+    Auftrag a;
+    a.koerper = f.koerper;
+    a.hoch = f.hoch;
+    a.p = *p;
+    const int mitte = static_cast<int>(std::lround((kStartJd - p->jd0) / p->schritt));
+    a.ersteEpoche = mitte - f.halbeBreite;
+    a.bahn.epochen = 2 * f.halbeBreite + 1;
+    std::vector<Auftrag*> liste{&a};
+    const Modell m = f.koerper >= 10 ? modellVoll(d) : modellAussen(d);
+    integrieren(m, liste, 1e-14);
+    const auto saetze = saetzeBerechnen(a, false, Anpassung{});
+
+    double schlimmste = 0;
+    for (int k = f.halbeBreite - 2; k <= f.halbeBreite + 2; ++k) {
+        const auto& neu = saetze[static_cast<std::size_t>(k)];
+        const auto& alt = datei->saetze[static_cast<std::size_t>(a.ersteEpoche + k + 1)];
+        ASSERT_EQ(neu[0], alt[0]);
+        for (double dt : {0.0, 0.5 * p->schritt, -0.5 * p->schritt})
+            schlimmste = std::max(schlimmste, winkelAbstand(astro::OskuPropagieren(neu, neu[0] + dt),
+                                                            astro::OskuPropagieren(alt, alt[0] + dt)));
+    }
+    EXPECT_LT(schlimmste, 0.05) << "arcsec between committed and regenerated records";
+}
+
+INSTANTIATE_TEST_SUITE_P(Fenster, OskuDateien,
+                         ::testing::Values(Fenster{"Jupiter", 5, false, 8}, Fenster{"PlutoDense", 9, true, 10},
+                                           Fenster{"CeresDense", 10, true, 12}, Fenster{"CeresLong", 10, false, 8}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
