@@ -1,5 +1,6 @@
 #include "ui/DatenausgabeMenues.h"
 
+#include "shell/TFormBedienfeld.h"
 #include "shell/TForm1.h"
 #include "ui/Sprachwechsel.h"
 
@@ -122,6 +123,8 @@ void DatenausgabeMenues::retranslate()
 void DatenausgabeMenues::AusgabeKonjClick()
 {
     form1_.konfiguration().datenausgabe = ausgabeKonj_->isChecked();
+    if (ausgabeKonj_->isChecked() && !form1_.zustand().DatenOnlyLauf)
+        memoPlatzieren();
     memo_->setVisible(ausgabeKonj_->isChecked());
     if (memo_->isVisible())
         memo_->raise();
@@ -153,13 +156,25 @@ void DatenausgabeMenues::DeltaT1Click()
     schalterBeschriften();
 }
 
-void DatenausgabeMenues::MemoGroesseZurueck()
+void DatenausgabeMenues::memoPlatzieren()
 {
     const shell::Laufzustand& z = form1_.zustand();
     const QWidget* flaeche = form1_.zeichenflaecheWidget();
     const int breite = static_cast<int>(std::lround(flaeche->width() / 1.706667));
-    const int links = z.PixelProZoll > 96 ? static_cast<int>(std::lround(168 * z.PixelProZoll / 96.0)) : 168;
+    int links = z.PixelProZoll > 96 ? static_cast<int>(std::lround(168 * z.PixelProZoll / 96.0)) : 168;
+    // The left edge leaves room for the control panel; with larger fonts the
+    // panel is wider than the 168 pixels the layout was made for.
+    if (const QWidget* panel = form1_.bedienfeld(); panel && panel->isVisible()) {
+        const int rechts = flaeche->mapFromGlobal(panel->frameGeometry().topRight()).x() + 4;
+        if (rechts > links && rechts < flaeche->width() / 2)
+            links = rechts;
+    }
     memo_->setGeometry(links, 8, breite, 441);
+}
+
+void DatenausgabeMenues::MemoGroesseZurueck()
+{
+    memoPlatzieren();
     memo_->setPlainText(TQ("memo.titel"));
 }
 

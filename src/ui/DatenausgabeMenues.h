@@ -80,6 +80,7 @@ public:
     std::function<void(const QString& titel, const QString& text)> fehlermeldung;
 
 private:
+    void memoPlatzieren();
     QAction* schalter(const char* komponente);
     void schalterBeschriften();
     QString standardDateiWaehlen();
