@@ -56,6 +56,8 @@ Sexagesimal zerlegen(double x)
 
 std::string sexagesimalText(bool negativ, const Sexagesimal& w)
 {
+    // An angle that rounds to zero has no sign.
+    negativ = negativ && (w.grad != 0 || w.minuten != 0 || w.sekunden != 0);
     const std::string d = std::to_string(w.grad);
     std::string text;
     if (negativ)

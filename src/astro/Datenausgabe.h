@@ -24,7 +24,8 @@ namespace astro {
 // in three characters (" 05", " 45", "123", "-05", "-45"). Seconds are
 // rounded to tenths and then to whole seconds; 60 seconds carry into the
 // minutes and 60 minutes into the degrees. 5.5 -> " 05°30'00''",
-// -5.25 -> "-05°15'00''", 123.999999 -> "124°00'00''". Angles of -100 or less
+// -5.25 -> "-05°15'00''", 123.999999 -> "124°00'00''"; a negative angle that
+// rounds to 0 is " 00°00'00''". Angles of -100 or less
 // and above 999.9999 give "EingFehler".
 std::string WinkelText(double grad);
 

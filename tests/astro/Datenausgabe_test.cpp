@@ -29,7 +29,7 @@ TEST_P(WinkelTextTabelle, Text) { EXPECT_EQ(astro::WinkelText(GetParam().wert), 
 INSTANTIATE_TEST_SUITE_P(
     Winkel, WinkelTextTabelle,
     ::testing::Values(TextFall{"Null", 0.0, " 00°00'00''"}, TextFall{"Halb", 5.5, " 05°30'00''"},
-                      TextFall{"Negativ", -5.25, "-05°15'00''"}, TextFall{"ZweistelligNegativ", -45.5, "-45°30'00''"},
+                      TextFall{"Negativ", -5.25, "-05°15'00''"}, TextFall{"NegativeNull", -0.000001, " 00°00'00''"}, TextFall{"ZweistelligNegativ", -45.5, "-45°30'00''"},
                       TextFall{"Sekunden", 12.345678, " 12°20'44''"},
                       // 10°30'59.96'': tenths 599.6 -> 60 s -> one more minute.
                       TextFall{"SekundenUebertrag", 10.5 + 59.96 / 3600.0, " 10°31'00''"},
