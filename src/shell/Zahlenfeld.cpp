@@ -106,8 +106,15 @@ int Startfeld::klasse() const { return schmal_ ? 3 : (klasse_ ? klasse_() : 2); 
 
 double Startfeld::wert() const { return StartWert(feld_->text().toStdString()); }
 
+void Startfeld::setzeSchmal(bool schmal)
+{
+    schmal_ = schmal;
+    retranslate();
+}
+
 void Startfeld::retranslate()
 {
+    feld_->setToolTip(Q(sprache::T(BereichDerKlasse(klasse()).hinweis)));
     if (!label_)
         return;
     if (!labelGeaendert_)
@@ -164,6 +171,16 @@ Startfeld* Startfelder::feld(Darstellung d) const
         if (kReihenfolge[i] == d)
             return felder_[i];
     return nullptr;
+}
+
+void Startfelder::hoheGenauigkeitGeaendert(bool an)
+{
+    for (size_t i = 0; i < kReihenfolge.size(); ++i) {
+        if (kReihenfolge[i] == Darstellung::Mond || !felder_[i])
+            continue;
+        felder_[i]->setzeSchmal(an);
+        felder_[i]->feld()->setText(QStringLiteral("0"));
+    }
 }
 
 std::vector<Startfeld*> Startfelder::alle() const

@@ -60,8 +60,9 @@ public:
     QLineEdit* feld() const { return feld_; }
     QLabel* label() const { return label_; }
 
-    // The narrow-range flag (set while "hohe Genauigkeit" is on).
-    void setzeSchmal(bool schmal) { schmal_ = schmal; }
+    // The narrow-range flag (set while "hohe Genauigkeit" is on). The field's
+    // hint names the range of its class.
+    void setzeSchmal(bool schmal);
     bool schmal() const { return schmal_; }
     int klasse() const;
 
@@ -73,6 +74,8 @@ public:
 
     // The day of the field (0 for "", "-", and unfinished numbers).
     double wert() const;
+    // Hints and the label's first caption; the owning dialog calls it from
+    // its own retranslate().
     void retranslate();
 
     // Shows the range message (caption and text). Tests replace it; the
@@ -102,6 +105,10 @@ public:
     // The registered fields, in the order overview, Moon, 2 planets,
     // 3 planets, barycentre, rotations.
     std::vector<Startfeld*> alle() const;
+    // "hohe Genauigkeit" switched: the start fields of the overview, 2-planet,
+    // 3-planet, barycentre and rotations dialogs get the narrow-range flag
+    // (on) or lose it (off) and are reset to "0".
+    void hoheGenauigkeitGeaendert(bool an);
 
 private:
     explicit Startfelder(QWidget* hauptfenster);

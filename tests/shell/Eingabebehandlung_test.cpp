@@ -189,6 +189,29 @@ TEST_F(Felder, StartfeldBeimTippen)
     EXPECT_EQ(label->text(), "JD 2451544.5");
 }
 
+TEST_F(Felder, HoheGenauigkeitEngtDieStartfelderEin)
+{
+    QWidget hauptfenster;
+    QLineEdit* ue = neuesFeld();
+    QLineEdit* mond = neuesFeld();
+    auto& felder = Startfelder::von(&hauptfenster);
+    EXPECT_EQ(&Startfelder::von(&hauptfenster), &felder);
+    felder.anmelden(Darstellung::Ueberblick, new Startfeld(ue, nullptr, [] { return 1; }));
+    felder.anmelden(Darstellung::Mond, new Startfeld(mond, nullptr, [] { return 3; }));
+    ue->setText("-12000000");
+    mond->setText("1500000");
+    EXPECT_EQ(ue->toolTip(), " muß zwischen -18262487 und +15000000 liegen ");
+    felder.hoheGenauigkeitGeaendert(true);
+    EXPECT_EQ(ue->text(), "0");
+    EXPECT_EQ(mond->text(), "1500000"); // the Moon dialog keeps its own range
+    EXPECT_EQ(felder.feld(Darstellung::Ueberblick)->klasse(), 3);
+    EXPECT_EQ(ue->toolTip(), " muß zwischen -2600000 und +2000000 liegen ");
+    felder.hoheGenauigkeitGeaendert(false);
+    EXPECT_EQ(felder.feld(Darstellung::Ueberblick)->klasse(), 1);
+    EXPECT_EQ(felder.alle().size(), 2u);
+    EXPECT_TRUE(meldungen.isEmpty());
+}
+
 TEST_F(Felder, SchrittweiteUndEinfuegen)
 {
     QLineEdit* e = neuesFeld();
