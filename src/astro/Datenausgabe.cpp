@@ -191,7 +191,7 @@ std::vector<std::string> DatenAusgabeBeschriftung(const Kopfangaben& k, const Au
         z.push_back(T("da.verfahren", s));
     } else {
         z.push_back(T("da.niedrig", s));
-        z.push_back(T("da.grundlage", s) + T("da.mittlere", s));
+        z.push_back(T("da.grundlage", s) + T("osku.datenbasis", s));
     }
     z.push_back(T(k.praezession ? "da.praezession.an" : "da.praezession.aus", s));
     if (k.rotationen && !k.rotationErdeMond) {

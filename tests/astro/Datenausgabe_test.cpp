@@ -177,7 +177,7 @@ TEST(Beschriftung, ZweiPlanetenNormaleGenauigkeit)
         "",
         "Die Berechnungen erfolgten mit niedriger Genauigkeit, für die Datenausgabe wird die Option 'hohe "
         "Genauigkeit' empfohlen.",
-        sprache::T("da.grundlage", Sprache::Deutsch) + sprache::T("da.mittlere", Sprache::Deutsch),
+        sprache::T("da.grundlage", Sprache::Deutsch) + sprache::T("osku.datenbasis", Sprache::Deutsch),
         "Die Positionsangaben beziehen sich auf das Äquinoktium 01.01.2000 (d.h. Präzession ist nicht eingerechnet).",
         "Bitte Genauigkeit und Gültigkeitsgrenzen beachten! Näheres hierzu siehe in der Hilfe. Angaben ohne Gewähr.",
         "",
