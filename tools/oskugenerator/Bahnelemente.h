@@ -163,20 +163,49 @@ inline bool loese6(std::array<std::array<double, 6>, 6> a, std::array<double, 6>
 class Anpassung {
 public:
     int iterationenLokal = 4;
+    mutable std::vector<double> gewicht_; // per sample, for stage 3
+    mutable double untergrenze_ = 0;
     int durchgaenge = 3;
     int iterationenGlobal = 2;
-    int abstand = 4;
+    int abstand = 2;
     // Weight of the relative radius error against the two angles: the
     // tables are judged by direction, so the radius only keeps a determined.
     double radialGewicht = 0.05;
 
+    // Stage 3 (towards the smallest worst error): Lawson's reweighting;
+    // after each sweep every sample's weight is multiplied by its current
+    // angular error (normalised), which drives the least-squares solution
+    // towards the minimax one.
+    int minimaxDurchgaenge = 6;
+
     void anpassen(const Bahn& b, std::vector<astro::OskuSatz>& saetze) const
     {
+        gewicht_.assign(static_cast<std::size_t>(b.proben()), 1.0);
         for (int k = 0; k < b.epochen; ++k)
             verbessern(b, saetze, k, false, iterationenLokal);
         for (int d = 0; d < durchgaenge; ++d)
             for (int k = 0; k < b.epochen; ++k)
                 verbessern(b, saetze, k, true, iterationenGlobal);
+        for (int d = 0; d < minimaxDurchgaenge; ++d) {
+            for (int j = 0; j < b.proben(); j += abstand) {
+                const auto e = abweichung(leserPosition(b, saetze, j), b.kugelR[static_cast<std::size_t>(j)]);
+                gewicht_[static_cast<std::size_t>(j)] *= std::hypot(e[0], e[1]) / kBogensekunde + 1e-6;
+            }
+            // Floor at a fifth of the mean weight within one step either
+            // side, kept for the next pass, so that no sample drops out.
+            std::vector<double> summe(1, 0.0);
+            for (int j = 0; j < b.proben(); j += abstand)
+                summe.push_back(summe.back() + gewicht_[static_cast<std::size_t>(j)]);
+            const int fitProben = static_cast<int>(summe.size()) - 1, breite = b.proEpoche / abstand;
+            for (int i = 0; i < fitProben; ++i) {
+                const int von = std::max(0, i - breite), bis = std::min(fitProben - 1, i + breite);
+                const double mittel = (summe[static_cast<std::size_t>(bis) + 1] - summe[static_cast<std::size_t>(von)]) / (bis - von + 1);
+                double& g = gewicht_[static_cast<std::size_t>(i * abstand)];
+                g = std::max(g, 0.2 * mittel);
+            }
+            for (int k = 0; k < b.epochen; ++k)
+                verbessern(b, saetze, k, true, iterationenGlobal);
+        }
     }
 
 private:
@@ -205,6 +234,7 @@ private:
             } else {
                 w = std::sqrt(w);
             }
+            w *= std::sqrt(std::max(gewicht_[static_cast<std::size_t>(j)], untergrenze_));
             const auto d = abweichung(pos, b.kugelR[static_cast<std::size_t>(j)]);
             res.push_back(w * d[0]);
             res.push_back(w * d[1]);
@@ -226,6 +256,18 @@ private:
                                              : astro::OskuPropagieren(saetze[static_cast<std::size_t>(n)], b.zeit(j)));
             }
         }
+        // Only the weights' ratios within the record's own samples matter; a
+        // floor at a fifth of their mean keeps every sample in the fit.
+        double mittel = 0;
+        int zahl = 0;
+        {
+            const int mitte = k * b.proEpoche;
+            for (int j = std::max(0, mitte - b.proEpoche); j <= std::min(b.proben() - 1, mitte + b.proEpoche); j += abstand) {
+                mittel += gewicht_[static_cast<std::size_t>(j)];
+                ++zahl;
+            }
+        }
+        untergrenze_ = 0.2 * mittel / zahl;
         auto res = [&](const Parameter& q, std::vector<double>& r) {
             residuen(b, ausParameter(q, epoche), k, global, nachbar, r);
         };
