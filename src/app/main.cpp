@@ -5,6 +5,7 @@
 #include "ui/DatenausgabeMenues.h"
 #include "ui/DatumMenues.h"
 #include "ui/Eingabedialoge.h"
+#include "ui/Menuebefehle.h"
 #include "ui/EinstellungsAnbindung.h"
 #include "ui/Programmstart.h"
 
@@ -33,6 +34,10 @@ int main(int argc, char** argv)
     shell::TForm1 form1;
     form1.rechner = rechner;
     form1.engine().datumFormatierer = [](double tag) { return astro::DatumText(tag); };
+    // The view and option commands first: the settings put their
+    // calculation levels into "Berechnungsgrundlagen" and read "hohe
+    // Genauigkeit" back into its check mark.
+    new ui::Menuebefehle(form1);
     // Reads the stored settings and puts the settings menus into form1.
     ui::EinstellungsAnbindung einstellungsAnbindung(form1, einstellungen);
     ui::DialogeAnlegen(form1);

@@ -385,10 +385,17 @@ void TForm1::ansichtAusBedienfeld()
 
 void TForm1::tierkreisTasteGedrueckt()
 {
+    // Ctrl+T runs "Tierkreiszeichen", "Sternbilder", "weder ... noch" in turn.
+    static const char* befehle[] = {"Tierkreis1", "Sternzeichen1", "wedernoch1"};
     static const TierkreisArt folge[] = {TierkreisArt::Zeichen, TierkreisArt::Sternbilder, TierkreisArt::Keiner};
-    k_.tierkreis = folge[z_.TierkreisTaste];
+    if (auto* a = findChild<QAction*>(QString::fromLatin1(befehle[z_.TierkreisTaste]))) {
+        a->setChecked(true);
+        a->trigger();
+        a->setChecked(true);
+    } else {
+        k_.tierkreis = folge[z_.TierkreisTaste];
+    }
     z_.TierkreisTaste = (z_.TierkreisTaste + 1) % 3;
-    konfigurationGeaendert();
 }
 
 // ---------------------------------------------------------------------------

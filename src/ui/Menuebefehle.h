@@ -1,0 +1,82 @@
+#pragma once
+// The view and option commands of the main menu: "Kurzhinweise anzeigen",
+// "Sonne ins Zentrum", "Zentrum markieren", "Legende", "Maßstab einfügen",
+// the zodiac items, "Ergebnis sofort", "Planeten nur zu Beginn", "Drehung der
+// Figuren", "hohe Genauigkeit", "Präzession", "Kleinplaneten", "Vorschlag
+// Schrittweite" and the three mid-point items. Each action carries its menu
+// item's component name as objectName. The commands keep the run
+// configuration of the main window in step with their check marks.
+
+#include <QKeySequence>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+
+namespace shell {
+class TForm1;
+}
+
+namespace ui {
+
+class Menuebefehle : public QObject {
+public:
+    explicit Menuebefehle(shell::TForm1& form1);
+    ~Menuebefehle() override;
+
+    void retranslate();
+    QAction* aktion(const QString& komponente) const;
+    // The "Berechnungsgrundlagen" submenu (the calculation levels are added
+    // by the settings commands).
+    QMenu* berechnungsgrundlagen() const { return berechnungsgr1_; }
+
+    // The user's last choice of "Sonne ins Zentrum" (the common reset of the
+    // representation commands restores it).
+    bool sonneZentrumGewaehlt() const { return sonneZentrumGewaehlt_; }
+    bool kurzhinweiseAn() const;
+
+    // Asked when "Drehung der Figuren" is switched on: the number of figures
+    // to keep (false on cancel). Tests replace it.
+    std::function<bool(int vorschlag, int& anzahl)> figurenAnzahlFragen;
+
+    void Kurzhinweise1Click();
+    void SonneZentrum1Click();
+    void Zentrummarkieren1Click();
+    void Legende1Click();
+    void Massstab1Click();
+    void Tierkreis1Click();
+    void Sternzeichen1Click();
+    void wedernoch1Click();
+    void sofort1Click();
+    void PlannurzuBeginn1Click();
+    void FigurenDrehung1Click();
+    void Genauigkeit1Click();
+    void Praezession1Click();
+    void Kleinplaneten1Click();
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    QAction* neu(QMenu* menue, const char* komponente, const char* schluessel, bool pruefbar, bool geprueft,
+                 QKeySequence taste = {});
+    void inKonfiguration();
+
+    shell::TForm1& f_;
+    struct Eintrag {
+        QAction* aktion;
+        const char* schluessel;
+    };
+    std::vector<Eintrag> eintraege_;
+    QActionGroup* tierkreisGruppe_ = nullptr;
+    QActionGroup* punkteGruppe_ = nullptr;
+    QMenu* berechnungsgr1_ = nullptr;
+    bool sonneZentrumGewaehlt_ = false;
+};
+
+} // namespace ui
