@@ -59,7 +59,7 @@ public:
     void Praezession1Click();
     void Kleinplaneten1Click();
 
-protected:
+    // Swallows tooltips everywhere while "Kurzhinweise anzeigen" is off.
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
