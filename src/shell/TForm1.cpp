@@ -1,5 +1,6 @@
 #include "shell/TForm1.h"
 
+#include "figures/Hintergrund.h"
 #include "shell/TEingabeSofort.h"
 #include "shell/TFormBedienfeld.h"
 #include "sprache/Sprache.h"
@@ -281,9 +282,8 @@ void TForm1::FormCreate()
     z_.FigurenAnzahl = z_.gemerkteFigurenAnzahl = 10;
     z_.NurBisIndex = 15;
     z_.NurBisFrageErlaubt = true;
-    // 9: persisted settings.
-    if (einstellungenLesen)
-        einstellungenLesen();
+    // 9: the persisted settings are read by the settings binding, which the
+    // program entry attaches right after the window exists.
     // 10: the data-output memo.
     if (s) {
         memoAusgabe_->resize(static_cast<int>(std::lround(s->geometry().width() / 1.706667)), s->geometry().height());
@@ -341,12 +341,32 @@ void TForm1::StartFocusSetzen()
         bedienfeld_->startFokussieren();
 }
 
+figures::Ansicht& TForm1::ansicht()
+{
+    ansicht_.GroesseSetzen(flaeche_.breite(), flaeche_.hoehe());
+    ansicht_.VerschiebungX = z_.VerschiebungX;
+    ansicht_.VerschiebungY = z_.VerschiebungY;
+    ansicht_.MitteX = z_.MitteX;
+    ansicht_.MitteY = z_.MitteY;
+    ansicht_.Zoom = z_.Zoom;
+    ansicht_.WinkelSetzenGrad(bedienfeld_->drehungX(), bedienfeld_->drehungY(), bedienfeld_->drehungZ());
+    return ansicht_;
+}
+
 void TForm1::HintergrundSofort()
 {
     if (z_.LaufAktiv)
         return;
-    flaeche_.fuellen(z_.Startphase ? figures::Schwarz : k_.intFarbeHintergrund);
-    flaeche_.flip();
+    if (z_.Startphase || !einstellungen) {
+        flaeche_.fuellen(z_.Startphase ? figures::Schwarz : k_.intFarbeHintergrund);
+        flaeche_.flip();
+        return;
+    }
+    // Background colour, star picture and zodiac band of the empty surface.
+    figures::Tierkreislage lage;
+    lage.mitPraezession = k_.mitPraezession;
+    figures::HintergrundSofort(flaeche_, ansicht(), einstellungen->aktuell(),
+                               static_cast<figures::Tierkreisart>(k_.tierkreis), lage);
 }
 
 void TForm1::darstellungGewaehlt(Darstellung d)

@@ -5,6 +5,8 @@
 // control panel, the surface and message boxes.
 
 #include "astro/Positionsquellen.h"
+#include "figures/Ansicht.h"
+#include "figures/Einstellungssatz.h"
 #include "shell/Hauptprozedur.h"
 #include "shell/LaufHost.h"
 #include "shell/Laufkonfiguration.h"
@@ -86,9 +88,13 @@ public:
     // Positions of the bodies (series loaded at program start).
     std::shared_ptr<astro::Positionsrechner> rechner;
 
-    // Hooks of later layers: reading and writing the settings, the quotation
-    // on closing.
-    std::function<void()> einstellungenLesen;
+    // The settings record (the set in use is what drawing reads); set by the
+    // program entry.
+    const figures::Einstellungen* einstellungen = nullptr;
+    // The view state of the drawing, kept in step with the run state.
+    figures::Ansicht& ansicht();
+
+    // Hooks of later layers: writing the settings, the language pass.
     std::function<bool()> einstellungenSchreiben;
     std::function<void()> sprachwechsel;
     // Scales every wait of the host (tests run the start text quickly).
@@ -153,6 +159,7 @@ private:
 
     Laufzustand z_;
     Laufkonfiguration k_;
+    figures::Ansicht ansicht_;
     QtZeichenflaeche flaeche_;
     std::unique_ptr<Hauptprozedur> engine_;
     ZeichenWidget* dxDraw1_ = nullptr;
