@@ -34,6 +34,8 @@ int main(int argc, char** argv)
     shell::TForm1 form1;
     form1.rechner = rechner;
     form1.einstellungen = &einstellungen;
+    form1.engine().einstellungen = &einstellungen;
+    form1.engine().rechner = rechner;
     form1.engine().datumFormatierer = [](double tag) { return astro::DatumText(tag); };
     // The view and option commands first: the settings put their
     // calculation levels into "Berechnungsgrundlagen" and read "hohe

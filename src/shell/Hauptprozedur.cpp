@@ -86,6 +86,23 @@ Darstellung Hauptprozedur::darstellung() const
     return z_.MysteriumModus ? Darstellung::Mysterium : k_.menueDarstellung;
 }
 
+void Hauptprozedur::ansichtAbgleichen()
+{
+    if (!ansicht)
+        return;
+    figures::Ansicht& a = *ansicht;
+    if (a.Breite != z_.Breite || a.Hoehe != z_.Hoehe)
+        a.GroesseSetzen(z_.Breite, z_.Hoehe);
+    a.Hoehenfaktor = z_.Hoehenfaktor;
+    a.VerschiebungX = z_.VerschiebungX;
+    a.VerschiebungY = z_.VerschiebungY;
+    a.MitteX = z_.MitteX;
+    a.MitteY = z_.MitteY;
+    a.Zoom = z_.Zoom;
+    constexpr double grad = 180.0 / 3.14159265358979323846;
+    a.WinkelSetzenGrad(z_.WinkelX * grad, z_.WinkelY * grad, z_.WinkelZ * grad);
+}
+
 void Hauptprozedur::ruhezeitStempeln() { z_.Ruhezeitpunkt = host_.jetzt(); }
 
 std::string Hauptprozedur::datumsText(double tag) const
@@ -267,6 +284,7 @@ bool Hauptprozedur::vorbereiten()
     static LeererAblauf leer;
     if (!a)
         a = &leer;
+    ansichtAbgleichen();
     Laufkontext l{z_, k_, speicher_, host_, *this};
     const bool ok = a->vorbereiten(l);
     z_.AktuellerTag = z_.Starttag;
@@ -459,6 +477,7 @@ void Hauptprozedur::representationsFrame()
     if (!a)
         a = &leer;
     z_.AktuellerTag = z_.Starttag + z_.Schritt * z_.Schrittweite;
+    ansichtAbgleichen();
     Laufkontext l{z_, k_, speicher_, host_, *this};
     a->schritt(l);
 }

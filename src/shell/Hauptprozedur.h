@@ -4,6 +4,9 @@
 // and Beenden ends it. It reaches the windows only through LaufHost.
 
 #include "astro/Datenausgabe.h"
+#include "astro/Positionsquellen.h"
+#include "figures/Ansicht.h"
+#include "figures/Einstellungssatz.h"
 #include "shell/LaufHost.h"
 #include "shell/Laufkonfiguration.h"
 #include "shell/Laufzustand.h"
@@ -89,6 +92,15 @@ public:
     // prepares it at run start, once the run is known to be data-only or not
     // (arguments: this run, the previous run).
     astro::Datenausgabe* datenausgabe = nullptr;
+
+    // What the representations draw and compute with (set by the main
+    // window): the view state, which the engine brings in step with the run
+    // state (size, centre, zoom, angles) before every preparation and frame;
+    // the settings in use; the position calculator.
+    figures::Ansicht* ansicht = nullptr;
+    const figures::Einstellungen* einstellungen = nullptr;
+    std::shared_ptr<astro::Positionsrechner> rechner;
+    void ansichtAbgleichen();
     std::function<void(bool datenOnly, bool vorigerDatenOnly)> datenausgabeBeginn;
     int iterationen() const { return iterationen_; }
 

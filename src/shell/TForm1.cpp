@@ -118,6 +118,7 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern)
 {
     setObjectName(QStringLiteral("TForm1"));
     engine_ = std::make_unique<Hauptprozedur>(z_, k_, *this);
+    engine_->ansicht = &ansicht_;
 
     dxDraw1_ = new ZeichenWidget(this);
     setCentralWidget(dxDraw1_);
