@@ -374,10 +374,14 @@ void TForm1::darstellungGewaehlt(Darstellung d)
 {
     if (z_.LaufAktiv)
         return;
+    const bool neuGewaehlt =
+        k_.menueDarstellung != d || (d == Darstellung::Ueberblick && k_.keplersMysterium);
     k_.menueDarstellung = d;
     z_.MysteriumModus = false;
     if (QAction* a = darstellungsAktion(d))
         a->setChecked(true);
+    if (darstellungsBefehl)
+        darstellungsBefehl(d, neuGewaehlt);
     neueEingabe();
 }
 

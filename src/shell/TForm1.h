@@ -94,6 +94,9 @@ public:
     // The view state of the drawing, kept in step with the run state.
     figures::Ansicht& ansicht();
 
+    // The menu side of a representation command (menu states, panel reset);
+    // `neuGewaehlt` is false when the representation was already selected.
+    std::function<void(Darstellung d, bool neuGewaehlt)> darstellungsBefehl;
     // Hooks of later layers: writing the settings, the language pass.
     std::function<bool()> einstellungenSchreiben;
     std::function<void()> sprachwechsel;
