@@ -123,7 +123,8 @@ void Hauptprozedur::ausfuehren()
         return; // re-entry is prevented by the locked interface; be safe anyway
     iterationen_ = 0;
     laufDarstellung_ = darstellung();
-    einrichten();
+    if (!einrichten())
+        return;
     if (!vorbereiten()) {
         if (!z_.Abbruch)
             beenden();
@@ -132,7 +133,7 @@ void Hauptprozedur::ausfuehren()
     hauptschleife();
 }
 
-void Hauptprozedur::einrichten()
+bool Hauptprozedur::einrichten()
 {
     const bool startphase = z_.Startphase;
     const bool mysterium = z_.MysteriumModus;
@@ -266,11 +267,24 @@ void Hauptprozedur::einrichten()
     host_.startKnopf(false, false);
     host_.oberflaecheSperren(true);
 
+    // 24.
+    if (k_.planetenNurZuBeginn) {
+        if (!EingabeNurzuBeginn()) {
+            k_.planetenNurZuBeginn = false;
+            host_.konfigurationGeaendert();
+            beenden();
+            return false;
+        }
+        host_.flaeche().fuellen(startphase ? figures::Schwarz : k_.intFarbeHintergrund);
+        host_.flaeche().flip();
+    }
+
     // 25: cosine and sine tables for 0, 2, ..., 360 degrees.
     for (int i = 0; i <= 180; ++i) {
         speicher_.cosTabelle[static_cast<size_t>(i)] = std::cos(2.0 * i * Pi / 180.0);
         speicher_.sinTabelle[static_cast<size_t>(i)] = std::sin(2.0 * i * Pi / 180.0);
     }
+    return true;
 }
 
 bool Hauptprozedur::vorbereiten()
@@ -618,6 +632,37 @@ void Hauptprozedur::pauseUmschalten()
                                                              : T("bedienfeld.hinweis.einzelschritte");
     const bool fett = z_.PauseAktiv && (!z_.FigurFertig || (laufDarstellung_ == Darstellung::Mysterium && k_.metamorphose));
     host_.pauseHervorheben(fett, hinweis);
+}
+
+bool Hauptprozedur::EingabeNurzuBeginn()
+{
+    if (!z_.NurBisFrageErlaubt) {
+        z_.NurBisIndex = 15;
+        return true;
+    }
+    const bool konstellation = laufDarstellung_ == Darstellung::Mond || laufDarstellung_ == Darstellung::Baryzentrum ||
+                               laufDarstellung_ == Darstellung::Rotationen;
+    int n = z_.NurBisAnzahl;
+    if (!host_.zahlAbfragen(T(konstellation ? "frage.nurbis.konstellation" : "frage.nurbis.konjunktion"),
+                            z_.NurBisAnzahl, 1, z_.Konstellationsgrenze, n))
+        return false;
+    z_.NurBisAnzahl = n;
+    z_.NurBisIndex = n - 1;
+    return true;
+}
+
+void Hauptprozedur::AbbrechenSofort()
+{
+    k_.ergebnisSofort = false;
+    host_.konfigurationGeaendert();
+    beenden();
+}
+
+void Hauptprozedur::progressAnzeige(int n)
+{
+    host_.pumpEvents();
+    if (!z_.Abbruch)
+        host_.zaehlerAnzeigen(true, std::to_string(n));
 }
 
 void Hauptprozedur::Pausenfunktion()

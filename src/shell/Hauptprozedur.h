@@ -68,6 +68,14 @@ public:
     // Beenden: ends the run at the next test point and unlocks the interface.
     // Harmless while idle.
     void beenden();
+    // The question of "Planeten nur zu Beginn" (up to which conjunction or
+    // constellation planets are drawn); false when it was cancelled.
+    bool EingabeNurzuBeginn();
+    // Cancel in the count dialog of an immediate-result run: "Ergebnis
+    // sofort" off, then Beenden.
+    void AbbrechenSofort();
+    // The pre-calculation counter on the panel, after processing messages.
+    void progressAnzeige(int n);
     // Pause/Weiter.
     void pauseUmschalten();
     // One step back so that the paused or complete loop draws the same step.
@@ -105,7 +113,7 @@ public:
     int iterationen() const { return iterationen_; }
 
 private:
-    void einrichten();
+    bool einrichten();
     bool vorbereiten();
     void hauptschleife();
     void mysteriumFrame();

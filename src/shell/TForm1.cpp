@@ -640,6 +640,11 @@ void TForm1::oberflaecheSperren(bool gesperrt)
 
 void TForm1::konfigurationGeaendert()
 {
+    // Check marks the engine may have changed.
+    if (auto* a = findChild<QAction*>(QStringLiteral("PlannurzuBeginn1")))
+        a->setChecked(k_.planetenNurZuBeginn);
+    if (auto* a = findChild<QAction*>(QStringLiteral("sofort1")))
+        a->setChecked(k_.ergebnisSofort);
     if (QAction* a = darstellungsAktion(k_.menueDarstellung))
         a->setChecked(true);
 }

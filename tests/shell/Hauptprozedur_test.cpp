@@ -300,3 +300,72 @@ TEST(Startphase, OhneAnimationStarttextDannLeerlauf)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Lauf, NurZuBeginnFrageUndAbbruch)
+{
+    k.planetenNurZuBeginn = true;
+    z.NurBisAnzahl = 15;
+    host.zahlAntwort = 4;
+    ablauf->schritte = 2;
+    host.beimPumpen = [&](int) { if (z.FigurFertig) engine->beenden(); };
+    engine->ausfuehren();
+    EXPECT_EQ(z.NurBisAnzahl, 4);
+    EXPECT_EQ(z.NurBisIndex, 3);
+    EXPECT_FALSE(ablauf->gezeichnet.empty());
+
+    // "abbrechen": the option is switched off and the run ends before drawing.
+    ablauf->gezeichnet.clear();
+    host.zahlAntwortOk = false;
+    engine->ausfuehren();
+    EXPECT_TRUE(ablauf->gezeichnet.empty());
+    EXPECT_FALSE(k.planetenNurZuBeginn);
+    EXPECT_FALSE(z.LaufAktiv);
+    EXPECT_TRUE(host.startAn);
+
+    // A run from an example asks nothing and draws planets up to the 16th event.
+    k.planetenNurZuBeginn = true;
+    host.zahlAntwortOk = true;
+    engine->beenden();
+    z.NurBisFrageErlaubt = false;
+    host.zahlAntwortOk = false; // a question would cancel the run
+    host.beimPumpen = [&](int) { if (z.FigurFertig) engine->beenden(); };
+    engine->ausfuehren();
+    EXPECT_TRUE(k.planetenNurZuBeginn);
+    EXPECT_EQ(z.NurBisIndex, 15);
+}
+
+TEST_F(Lauf, AbbrechenSofortUndFortschritt)
+{
+    struct Sofortablauf : Probeablauf {
+        bool vorbereiten(Laufkontext& l) override
+        {
+            Probeablauf::vorbereiten(l);
+            int n = 0;
+            if (!l.host.zahlAbfragen("Anzahl", 500, 1, 1200, n)) {
+                l.engine.AbbrechenSofort();
+                return false;
+            }
+            for (int i = 0; i <= 30; ++i)
+                if (i % 10 == 0) l.engine.progressAnzeige(i);
+            return true;
+        }
+    };
+    auto* s = new Sofortablauf;
+    engine->registrieren(Darstellung::Rotationen, std::unique_ptr<Darstellungsablauf>(s));
+    k.menueDarstellung = Darstellung::Rotationen;
+    k.ergebnisSofort = true;
+    host.zahlAntwortOk = false;
+    engine->ausfuehren();
+    EXPECT_FALSE(k.ergebnisSofort);
+    EXPECT_TRUE(s->gezeichnet.empty());
+    EXPECT_FALSE(z.LaufAktiv);
+    // Beenden during a pre-calculation: the counter is no longer written.
+    const int vorher = host.pumps;
+    z.Abbruch = false;
+    engine->progressAnzeige(10);
+    EXPECT_EQ(host.pumps, vorher + 1);
+}
+
+} // namespace
