@@ -328,7 +328,10 @@ void Hauptprozedur::hauptschleife()
     while (true) {
         ++iterationen_;
         // 1.
-        if ((laufDarstellung_ != Darstellung::Mysterium || k_.metamorphose) && !z_.FigurFertig && !z_.Startphase)
+        // (Not after a Beenden pressed during the tempo wait: the loop ends
+        // at this iteration's stop test and Pause must stay disabled.)
+        if ((laufDarstellung_ != Darstellung::Mysterium || k_.metamorphose) && !z_.FigurFertig && !z_.Startphase &&
+            !z_.Abbruch)
             host_.pauseAktiviert(true);
         // 2, 3.
         if (z_.PauseAktiv)
@@ -443,6 +446,8 @@ void Hauptprozedur::startanimationEnde()
     z_.MitteX = z_.Breite / 2 + z_.VerschiebungX;
     z_.MitteY = z_.Hoehe / 2 + z_.VerschiebungY;
     host_.drehReglerSetzen(60, 30, 0);
+    // The solids' 1:1 zoom (1000) does not carry over to the idle program.
+    z_.Zoom = 1.0;
     // Without a quotation the start phase ends here.
     z_.Startphase = false;
     host_.menueSichtbar(true);

@@ -159,6 +159,17 @@ TEST_F(Lauf, BeendenImLaufUndInDerVorbereitung)
     EXPECT_TRUE(host.startAn);
 }
 
+TEST_F(Lauf, BeendenWaehrendDerTempopauseLaesstPauseGesperrt)
+{
+    host.tempo = 1;
+    ablauf->schritte = 100;
+    host.beimSchlafen = [&](int ms) { if (ms == 800 && z.Schritt == 2) engine->beenden(); };
+    engine->ausfuehren();
+    EXPECT_FALSE(z.LaufAktiv);
+    EXPECT_FALSE(host.pauseAn);
+    EXPECT_TRUE(host.startAn);
+}
+
 TEST_F(Lauf, BeendenImLeerlaufIstHarmlos)
 {
     engine->beenden();
