@@ -3,8 +3,10 @@
 #include "astro/Zeit.h"
 #include "shell/TForm1.h"
 #include "ui/DatenausgabeMenues.h"
+#include "ui/Darstellungsbefehle.h"
 #include "ui/DatumMenues.h"
 #include "ui/Eingabedialoge.h"
+#include "ui/Hilfe.h"
 #include "ui/Menuebefehle.h"
 #include "ui/EinstellungsAnbindung.h"
 #include "ui/Programmstart.h"
@@ -40,13 +42,16 @@ int main(int argc, char** argv)
     // The view and option commands first: the settings put their
     // calculation levels into "Berechnungsgrundlagen" and read "hohe
     // Genauigkeit" back into its check mark.
-    new ui::Menuebefehle(form1);
+    auto* menuebefehle = new ui::Menuebefehle(form1);
     // Reads the stored settings and puts the settings menus into form1.
     ui::EinstellungsAnbindung einstellungsAnbindung(form1, einstellungen);
     ui::DialogeAnlegen(form1);
     // Start date menu and data output table.
     ui::DatumMenues datumMenues(form1);
     ui::DatenausgabeMenues datenausgabeMenues(form1);
+    // Representation commands (menu states) and the help menu.
+    new ui::Darstellungsbefehle(form1, *menuebefehle, &datenausgabeMenues);
+    new ui::Hilfemenue(form1, *menuebefehle);
     // Without a window manager "maximised" is not honoured: start with the
     // whole available screen anyway.
     if (QScreen* s = QGuiApplication::primaryScreen())
