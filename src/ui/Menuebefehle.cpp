@@ -4,6 +4,7 @@
 #include "shell/TFormBedienfeld.h"
 #include "shell/Zahlenfeld.h"
 #include "sprache/Sprache.h"
+#include "ui/Sprachwechsel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -15,10 +16,6 @@ namespace ui {
 
 using shell::Hauptmenue;
 using shell::TierkreisArt;
-
-namespace {
-QString TQ(const char* k) { return QString::fromStdString(sprache::T(k)); }
-} // namespace
 
 Menuebefehle::Menuebefehle(shell::TForm1& form1) : QObject(&form1), f_(form1)
 {
@@ -58,6 +55,43 @@ Menuebefehle::Menuebefehle(shell::TForm1& form1) : QObject(&form1), f_(form1)
         punkteGruppe_->addAction(a);
     }
 
+    // Commands whose windows or drawings come later: present, disabled.
+    QMenu* datei = f_.menue(Hauptmenue::Datei);
+    QAction* beenden = datei->findChild<QAction*>(QStringLiteral("Beenden1"), Qt::FindDirectChildrenOnly);
+    for (auto [k, s] : {std::pair{"Drucken1", "menu.drucken"}, std::pair{"Bildspeichern1", "menu.bildspeichern"}}) {
+        QAction* a = neu(datei, k, s, false, false);
+        if (beenden) {
+            datei->removeAction(a);
+            datei->insertAction(beenden, a);
+        }
+        a->setEnabled(false);
+    }
+    neu(extras, "Zitatezeigen1", "menu.zitate", false, false)->setEnabled(false);
+    f_.menue(Hauptmenue::Beispiele)->menuAction()->setEnabled(false);
+
+    QMenu* platon = f_.menue(Hauptmenue::Platon);
+    koerperGruppe_ = new QActionGroup(this);
+    struct Koerper {
+        const char* komponente;
+        const char* schluessel;
+        Qt::Key taste;
+    };
+    for (const Koerper& kp : {Koerper{"Tetraeder1", "menu.tetraeder", Qt::Key_T}, Koerper{"Hexaeder1", "menu.hexaeder", Qt::Key_H},
+                              Koerper{"Oktaeder1", "menu.oktaeder", Qt::Key_O}, Koerper{"Dodekaeder1", "menu.dodekaeder", Qt::Key_D},
+                              Koerper{"Ikosaeder1", "menu.ikosaeder", Qt::Key_I},
+                              Koerper{"Dodekaederstern1", "menu.dodekaederstern", Qt::Key_E},
+                              Koerper{"Ikosaederstern1", "menu.ikosaederstern", Qt::Key_K},
+                              Koerper{"Metamorphose1", "menu.metamorphose", Qt::Key_M},
+                              Koerper{"Mysterium1", "menu.mysterium", Qt::Key_P}}) {
+        if (kp.taste == Qt::Key_M || kp.taste == Qt::Key_P)
+            platon->addSeparator();
+        QAction* a = neu(platon, kp.komponente, kp.schluessel, true, false, QKeySequence(Qt::CTRL | Qt::ALT | kp.taste));
+        a->setEnabled(false);
+        koerperGruppe_->addAction(a);
+    }
+    platon->addSeparator();
+    neu(platon, "Sterneeinfarbig1", "menu.sterneeinfarbig", true, true)->setEnabled(false);
+
     auto verbinde = [this](const char* k, void (Menuebefehle::*h)()) {
         connect(aktion(QString::fromLatin1(k)), &QAction::triggered, this, [this, h] { (this->*h)(); });
     };
@@ -77,6 +111,7 @@ Menuebefehle::Menuebefehle(shell::TForm1& form1) : QObject(&form1), f_(form1)
     verbinde("Kleinplaneten1", &Menuebefehle::Kleinplaneten1Click);
 
     qApp->installEventFilter(this);
+    Sprachwechsel::instanz().anmelden(this, [this] { retranslate(); });
     inKonfiguration();
     retranslate();
 }
@@ -113,6 +148,8 @@ void Menuebefehle::retranslate()
 }
 
 bool Menuebefehle::kurzhinweiseAn() const { return aktion(QStringLiteral("Kurzhinweise1"))->isChecked(); }
+
+void Menuebefehle::konfigurationAbgleichen() { inKonfiguration(); }
 
 // The run configuration follows the check marks.
 void Menuebefehle::inKonfiguration()

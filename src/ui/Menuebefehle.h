@@ -3,7 +3,10 @@
 // "Sonne ins Zentrum", "Zentrum markieren", "Legende", "Maßstab einfügen",
 // the zodiac items, "Ergebnis sofort", "Planeten nur zu Beginn", "Drehung der
 // Figuren", "hohe Genauigkeit", "Präzession", "Kleinplaneten", "Vorschlag
-// Schrittweite" and the three mid-point items. Each action carries its menu
+// Schrittweite" and the three mid-point items. It also puts in the commands
+// whose windows or drawings are built elsewhere ("Drucken ...", "Bild
+// speichern", "Zitate zeigen", the "Platon/Kepler" items), visible and
+// disabled until their code enables them. Each action carries its menu
 // item's component name as objectName. The commands keep the run
 // configuration of the main window in step with their check marks.
 
@@ -39,6 +42,9 @@ public:
     // representation commands restores it).
     bool sonneZentrumGewaehlt() const { return sonneZentrumGewaehlt_; }
     bool kurzhinweiseAn() const;
+    // Reads the check marks into the run configuration (after other code set
+    // them directly, e.g. the representation commands).
+    void konfigurationAbgleichen();
 
     // Asked when "Drehung der Figuren" is switched on: the number of figures
     // to keep (false on cancel). Tests replace it.
@@ -75,6 +81,7 @@ private:
     std::vector<Eintrag> eintraege_;
     QActionGroup* tierkreisGruppe_ = nullptr;
     QActionGroup* punkteGruppe_ = nullptr;
+    QActionGroup* koerperGruppe_ = nullptr;
     QMenu* berechnungsgr1_ = nullptr;
     bool sonneZentrumGewaehlt_ = false;
 };

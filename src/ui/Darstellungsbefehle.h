@@ -1,0 +1,59 @@
+#pragma once
+// The representation commands of the main menu ("Ueberblick" F8, "2 Planeten"
+// F2, "3 Planeten" F3, "Baryzentrum" F4, "Mond" F5, "Rotationen" F6,
+// "Langzeitsimulation" F7): the menu states a newly selected representation
+// sets, the common reset of menus and control panel, and the rule that
+// "Einstellungen" applies to "Drehung der Figuren" when it opens.
+//
+// The main window checks the item and shows the dialog; it calls this class
+// through its darstellungsBefehl hook in between. The program entry creates
+// it after the data output:
+//
+//     ui::Darstellungsbefehle darstellungsbefehle(form1, menuebefehle, &datenausgabeMenues);
+
+#include "shell/Laufkonfiguration.h"
+
+#include <QObject>
+#include <QString>
+
+class QAction;
+
+namespace shell {
+class TForm1;
+}
+
+namespace ui {
+
+class DatenausgabeMenues;
+class Menuebefehle;
+
+class Darstellungsbefehle : public QObject {
+public:
+    Darstellungsbefehle(shell::TForm1& form1, Menuebefehle& menue, DatenausgabeMenues* datenausgabe = nullptr);
+    ~Darstellungsbefehle() override;
+
+    // The command of a representation, after the main window has checked
+    // its item: the full reset and the table's states only when it was not
+    // selected before; the panel reset always.
+    void befehl(shell::Darstellung d, bool neuGewaehlt);
+
+    // Control panel: solids mode off, zoom 1:1, rotations to their start.
+    void GemeinsameZuweisungenStets(shell::Darstellung d);
+    // Menus and panel back to the state every representation starts from.
+    void GemeinsameZuweisungen(shell::Darstellung d);
+    // The states of the table of newly selected representations; `immer`
+    // holds the part that applies on every selection.
+    void MenueZustaende(shell::Darstellung d, bool neuGewaehlt);
+    // Opening "Einstellungen": with 2 planets and no run, "Drehung der
+    // Figuren" only with the conjunction or opposition star.
+    void Einstellungen1Click();
+
+private:
+    QAction* a(const char* komponente) const;
+
+    shell::TForm1& f_;
+    Menuebefehle& m_;
+    DatenausgabeMenues* da_;
+};
+
+} // namespace ui
