@@ -158,6 +158,11 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern)
             engine_->pauseUmschalten();
     });
     connect(bedienfeld_, &TFormBedienfeld::ansichtGeaendert, this, &TForm1::ansichtAusBedienfeld);
+    // "nur Bahnen drehen": the solids keep the angles of this moment.
+    connect(bedienfeld_, &TFormBedienfeld::nurBahnenGeklickt, this, [this](bool) {
+        engine_->ansichtAbgleichen();
+        ansicht_.FigurWinkelMerken();
+    });
     connect(bedienfeld_, &TFormBedienfeld::geschlossen, this, [this] { ausgabe1_->setChecked(false); });
     connect(bedienfeld_, &TFormBedienfeld::tierkreisTaste, this, &TForm1::tierkreisTasteGedrueckt);
 
