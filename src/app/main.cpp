@@ -2,6 +2,7 @@
 // windows in their order, run the message loop.
 #include "astro/Zeit.h"
 #include "shell/TForm1.h"
+#include "shell/UeberblickAblauf.h"
 #include "ui/DatenausgabeMenues.h"
 #include "ui/Darstellungsbefehle.h"
 #include "ui/DatumMenues.h"
@@ -39,6 +40,7 @@ int main(int argc, char** argv)
     form1.engine().einstellungen = &einstellungen;
     form1.engine().rechner = rechner;
     form1.engine().datumFormatierer = [](double tag) { return astro::DatumText(tag); };
+    form1.engine().registrieren(shell::Darstellung::Ueberblick, std::make_unique<shell::UeberblickAblauf>());
     // The view and option commands first: the settings put their
     // calculation levels into "Berechnungsgrundlagen" and read "hohe
     // Genauigkeit" back into its check mark.
