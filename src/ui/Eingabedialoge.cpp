@@ -1,6 +1,8 @@
 #include "ui/Eingabedialoge.h"
 
 #include "shell/TForm1.h"
+#include "shell/UeberblickAblauf.h"
+#include "ui/TFormUe.h"
 #include "sprache/Sprache.h"
 
 #include <QDialog>
@@ -51,7 +53,6 @@ void DialogeAnlegen(shell::TForm1& form1)
         const char* titel;
     };
     const Eintrag eintraege[] = {
-        {Darstellung::Ueberblick, "TFormUe", "dialog.ue.titel"},
         {Darstellung::ZweiPlaneten, "TForm2Pl", "dialog.2pl.titel"},
         {Darstellung::DreiPlaneten, "TForm3Pl", "dialog.3pl.titel"},
         {Darstellung::Mond, "TFormMond", "dialog.mond.titel"},
@@ -59,6 +60,11 @@ void DialogeAnlegen(shell::TForm1& form1)
         {Darstellung::Rotationen, "TFormRotationen", "dialog.rot.titel"},
         {Darstellung::Langzeit, "TFormLangzeit", "dialog.langzeit.titel"},
     };
+    // The overview dialog; the run reads its controls when it starts.
+    auto* ue = new TFormUe(&form1, &form1);
+    form1.setzeDialog(Darstellung::Ueberblick, ue);
+    if (auto* ablauf = dynamic_cast<shell::UeberblickAblauf*>(form1.engine().ablauf(Darstellung::Ueberblick)))
+        ablauf->eingabeQuelle = [ue] { return ue->eingabe(); };
     for (const auto& e : eintraege)
         form1.setzeDialog(e.d, new VorlaeufigerDialog(&form1, e.name, e.titel));
 }
