@@ -1,0 +1,236 @@
+// velmora-cli render overview: the overview representation run headlessly
+// for a number of steps with the program's own preparation and frames; the
+// last frame (and optionally every k-th) saved as PNG.
+#include "cli/Befehle.h"
+#include "cli/Offscreen.h"
+#include "cli/Rechnerkontext.h"
+
+#include "figures/Ueberblick.h"
+#include "shell/QtZeichenflaeche.h"
+#include "sprache/Sprache.h"
+
+#include <QDir>
+#include <QImage>
+#include <QString>
+
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+bool ganzLesen(const std::string& text, int& wert)
+{
+    long long w = 0;
+    if (!cli::ganzzahlLesen(text, w) || w < -2147483647LL || w > 2147483647LL)
+        return false;
+    wert = static_cast<int>(w);
+    return true;
+}
+
+bool ganzeListe(const std::string& text, std::vector<int>& werte, int von, int bis)
+{
+    werte.clear();
+    std::stringstream ss(text);
+    std::string teil;
+    while (std::getline(ss, teil, ',')) {
+        int w = 0;
+        if (!ganzLesen(teil, w) || w < von || w > bis)
+            return false;
+        werte.push_back(w);
+    }
+    return !werte.empty() && text.back() != ',';
+}
+
+const char* const Aufruf =
+    "render overview --bodies 1,2,3,4 [--centre 0|1..9] [--from DAY] [--steps N] [--orbits] [--coloured]\n"
+    "        [--no-distances] [--moon] [--size WxH] [--rot X,Y,Z] [--zoom Z] [--zodiac signs|constellations]\n"
+    "        [--stars 0|1|2] [--legend] [--scale] [--sun] [--mark] [--points 1|2|4|8] [--high] [--precession]\n"
+    "        [--rows] [--lang de|en] [--frames DIR [--every K]] --out FILE.png\n"
+    "  The bodies are chosen as in the free configuration: a centre planet listed among --bodies\n"
+    "  also shows the Sun seen from it (disc and apparent path); --moon needs --centre 3 and --no-distances.\n"
+    "  --rows prints the data rows of the steps to stdout.";
+
+int renderUeberblick(const cli::Argumente& args)
+{
+    figures::UeberblickEingabe e;
+    e.konfiguration = figures::UeberblickEingabe::FreieKonfiguration;
+    e.bahnen = false;
+    figures::Ueberblicksrahmen r;
+    figures::Ueberblickslauf lauf;
+    std::string aus, bilderOrdner;
+    int breite = 1280, hoehe = 800, schritte = 1, jedes = 1;
+    double rot[3] = {0, 0, 0};
+    double zoom = 1.0;
+    bool hoch = false, zeilen = false, koerperDa = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hatWert = i + 1 < args.size();
+        std::vector<int> liste;
+        if (a == "--help") {
+            std::printf("%s\n", Aufruf);
+            return 0;
+        } else if (a == "--out" && hatWert) {
+            aus = args[++i];
+        } else if (a == "--frames" && hatWert) {
+            bilderOrdner = args[++i];
+        } else if (a == "--every" && hatWert) {
+            if (!ganzLesen(args[++i], jedes) || jedes < 1)
+                return cli::fehler("--every wants a whole number of at least 1");
+        } else if (a == "--bodies" && hatWert) {
+            if (!ganzeListe(args[++i], liste, 1, 21))
+                return cli::fehler("--bodies wants body numbers 1..21 separated by commas");
+            for (int k : liste)
+                e.koerper[static_cast<size_t>(k)] = true;
+            koerperDa = true;
+        } else if (a == "--centre" && hatWert) {
+            if (!ganzLesen(args[++i], e.zentrum) || e.zentrum < 0 || e.zentrum > 9)
+                return cli::fehler("--centre wants 0 (the Sun) or a planet 1..9");
+        } else if (a == "--from" && hatWert) {
+            if (!cli::zahlLesen(args[++i], e.starttag))
+                return cli::fehler("--from wants a day number, e.g. 0 or -1234.5");
+        } else if (a == "--steps" && hatWert) {
+            if (!ganzLesen(args[++i], schritte) || schritte < 1 || schritte > 50000)
+                return cli::fehler("--steps wants a whole number 1..50000");
+        } else if (a == "--size" && hatWert) {
+            if (!cli::groesseLesen(args[++i], breite, hoehe))
+                return cli::fehler("--size wants WxH, e.g. 1280x800");
+        } else if (a == "--rot" && hatWert) {
+            std::stringstream ss(args[++i]);
+            std::string teil;
+            int k = 0;
+            while (std::getline(ss, teil, ',') && k < 4) {
+                double w = 0;
+                if (!cli::zahlLesen(teil, w) || w < -180 || w > 180)
+                    return cli::fehler("--rot wants three angles in degrees between -180 and 180, e.g. 60,30,0");
+                if (k < 3)
+                    rot[k] = w;
+                ++k;
+            }
+            if (k != 3)
+                return cli::fehler("--rot wants three angles in degrees, e.g. 60,30,0");
+        } else if (a == "--zoom" && hatWert) {
+            if (!cli::zahlLesen(args[++i], zoom) || zoom < 0.1 || zoom > 50)
+                return cli::fehler("--zoom wants a number between 0.1 and 50");
+        } else if (a == "--zodiac" && hatWert) {
+            const std::string w = args[++i];
+            if (w == "signs")
+                r.tierkreis = figures::Tierkreisart::Zeichen;
+            else if (w == "constellations")
+                r.tierkreis = figures::Tierkreisart::Sternbilder;
+            else
+                return cli::fehler("--zodiac wants signs or constellations");
+        } else if (a == "--stars" && hatWert) {
+            const std::string w = args[++i];
+            if (w != "0" && w != "1" && w != "2")
+                return cli::fehler("--stars wants 0, 1 or 2");
+            r.sterne = w[0] - '0';
+        } else if (a == "--points" && hatWert) {
+            const std::string w = args[++i];
+            if (w != "1" && w != "2" && w != "4" && w != "8")
+                return cli::fehler("--points wants 1, 2, 4 or 8");
+            lauf.bahnpunkteFaktor = w[0] - '0';
+        } else if (a == "--lang" && hatWert) {
+            const std::string l = args[++i];
+            if (l != "de" && l != "en")
+                return cli::fehler("--lang wants de or en");
+            sprache::setzeSprache(l == "de" ? sprache::Sprache::Deutsch : sprache::Sprache::Englisch);
+        } else if (a == "--orbits") {
+            e.bahnen = true;
+        } else if (a == "--coloured") {
+            e.farbig = true;
+        } else if (a == "--no-distances") {
+            e.ohneEntfernungen = true;
+        } else if (a == "--moon") {
+            e.mond = true;
+        } else if (a == "--legend") {
+            r.legende = true;
+        } else if (a == "--scale") {
+            r.massstab = true;
+        } else if (a == "--sun") {
+            r.sonneZentrum = true;
+        } else if (a == "--mark") {
+            r.zentrumMarkieren = true;
+        } else if (a == "--high") {
+            hoch = true;
+        } else if (a == "--precession") {
+            lauf.mitPraezession = r.mitPraezession = true;
+        } else if (a == "--rows") {
+            zeilen = true;
+        } else {
+            return cli::fehler("render overview: unknown or incomplete argument '" + a + "'");
+        }
+    }
+    if (aus.empty())
+        return cli::fehler("render overview: --out FILE.png is required");
+    if (!koerperDa)
+        return cli::fehler("render overview: --bodies is required");
+    if (e.mond && (e.zentrum != 3 || !e.ohneEntfernungen))
+        return cli::fehler("render overview: --moon needs --centre 3 and --no-distances");
+    r.sonneZentrum = r.sonneZentrum && e.zentrum == 0;
+
+    const auto auswahl = figures::UeberblickAuswahl(e);
+    std::vector<int> koerper;
+    for (int b = 1; b < 22; ++b)
+        if (auswahl[static_cast<size_t>(b)] || b == e.zentrum)
+            koerper.push_back(b);
+    auto rechner = cli::rechnerFuer(hoch, koerper);
+    if (!rechner)
+        return cli::fehler("render overview: " + cli::statusText(rechner.status()));
+    for (int k : koerper)
+        if (!rechner->verfuegbar(k, hoch))
+            return cli::fehler("render overview: no position route for body " + std::to_string(k) +
+                               (hoch ? " at high accuracy" : " at normal accuracy (try --high)"));
+    astro::Rechenoptionen optionen;
+    optionen.HoheGenauigkeit = hoch;
+    optionen.MitPraezession = lauf.mitPraezession;
+    lauf.gueltigkeitsgrenze = (hoch || e.mond) ? 2600000.0 : 9999999.0;
+    lauf.maxSchritte = std::max(12000, schritte);
+
+    cli::OffscreenAnwendung anwendung;
+    if (!bilderOrdner.empty() && !QDir().mkpath(QString::fromStdString(bilderOrdner)))
+        return cli::fehler("cannot create '" + bilderOrdner + "'");
+    shell::QtZeichenflaeche flaeche(breite, hoehe);
+    figures::Ansicht ansicht;
+    ansicht.GroesseSetzen(breite, hoehe);
+    ansicht.WinkelSetzenGrad(rot[0], rot[1], rot[2]);
+    ansicht.Zoom = zoom;
+    const figures::Einstellungssatz einstellungen;
+    astro::Zeilenspeicher speicher;
+    astro::Datenausgabe daten;
+    daten.zielSetzen(&speicher);
+
+    figures::Ueberblick figur;
+    try {
+        astro::Status s = figur.vorbereiten(e, lauf, ansicht, figures::PositionsfunktionAus(*rechner, optionen));
+        if (!s)
+            return cli::fehler("render overview: " + cli::statusText(s));
+        if (zeilen)
+            daten.Beschriftung(figur.kopfangaben(sprache::aktuelleSprache()));
+        for (int n = 0; n < schritte && s; ++n) {
+            const bool bild = n == schritte - 1 || (!bilderOrdner.empty() && n % jedes == 0);
+            s = figur.bahnenErneuern(n, ansicht);
+            if (s)
+                s = figur.schritt(n, bild ? &flaeche : nullptr, ansicht, einstellungen, r, zeilen ? &daten : nullptr);
+            if (s && bild && !bilderOrdner.empty()) {
+                char name[32];
+                std::snprintf(name, sizeof name, "/overview_%05d.png", n);
+                if (!flaeche.bild().save(QString::fromStdString(bilderOrdner + name), "PNG"))
+                    return cli::fehler("cannot write '" + bilderOrdner + name + "'");
+            }
+        }
+        if (!s)
+            return cli::fehler("render overview: " + cli::statusText(s));
+    } catch (const figures::Bereichsfehler&) {
+        return cli::fehler("render overview: the figure does not fit the pixel range (zoom too large?)");
+    }
+    for (const std::string& z : speicher.zeilen)
+        std::printf("%s\n", z.c_str());
+    flaeche.flip();
+    if (!flaeche.bild().save(QString::fromStdString(aus), "PNG"))
+        return cli::fehler("cannot write '" + aus + "'");
+    return 0;
+}
+
+} // namespace
+
+static cli::RenderRegistrierung ueberblick("overview", renderUeberblick);
