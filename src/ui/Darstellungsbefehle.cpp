@@ -59,9 +59,9 @@ const Tabellenzeile kTabelle[] = {
     {Darstellung::Baryzentrum,  N,    {N, N},   {N, J},   {N, N},     {J, J},    {{}, N},  {}, {}},
     {Darstellung::Mond,         N,    {N, J},   {N, N},   {N, N},     {{}, N},   {{}, N},  {}, {}},
     {Darstellung::Rotationen,   J,    {N, J},   {N, J},   {N, J},     {{}, N},   {{}, N},  {}, {}},
-    // A checked rotation of figures would still reach a long-term run
-    // while its item is disabled: it is unchecked as well.
-    {Darstellung::Langzeit,     J,    {N, N},   {{}, N},  {N, N},     {{}, N},   {{}, N},  {}, {}},
+    // A checked rotation of figures or immediate result would still reach
+    // a long-term run while its item is disabled: both are unchecked too.
+    {Darstellung::Langzeit,     J,    {N, N},   {N, N},   {N, N},     {{}, N},   {{}, N},  {}, {}},
 };
 
 void setzen(QAction* a, const Zustand& z)

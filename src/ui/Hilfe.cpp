@@ -261,8 +261,8 @@ bool Hilfemenue::eventFilter(QObject* o, QEvent* e)
         if (!kontext)
             kontext = HilfeKontextVon(menue);
     } else {
-        QWidget* w = QApplication::focusWidget();
-        kontext = HilfeKontextVon(w ? static_cast<QObject*>(w) : o);
+        // Key events go to the focused widget first.
+        kontext = HilfeKontextVon(o);
     }
     hilfeZeigen(kontext ? kontext : kHilfeInhalt);
     return true;
