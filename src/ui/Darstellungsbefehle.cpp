@@ -92,6 +92,15 @@ Darstellungsbefehle::Darstellungsbefehle(shell::TForm1& form1, Menuebefehle& men
                         std::pair{Darstellung::Langzeit, "Langzeitsimulation1"}})
         if (QAction* x = f_.darstellungsAktion(d); x && x->objectName().isEmpty())
             x->setObjectName(QString::fromLatin1(n));
+    // "Datei" in its order: print, save data, save image, exit (the data
+    // output puts its item at the top).
+    if (da_) {
+        QMenu* datei = f_.menue(shell::Hauptmenue::Datei);
+        if (QAction* bild = a("Bildspeichern1"); bild && datei->actions().contains(da_->datenspeichern1())) {
+            datei->removeAction(da_->datenspeichern1());
+            datei->insertAction(bild, da_->datenspeichern1());
+        }
+    }
     f_.darstellungsBefehl = [this](Darstellung d, bool neu) { befehl(d, neu); };
     connect(f_.menue(shell::Hauptmenue::Einstellungen), &QMenu::aboutToShow, this,
             &Darstellungsbefehle::Einstellungen1Click);

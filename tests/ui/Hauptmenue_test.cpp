@@ -102,8 +102,10 @@ TEST_F(Hauptmenue, SpaeterBefehleSichtbarUndGesperrt)
         EXPECT_EQ(a(x.komponente)->text(), QString::fromUtf8(x.englisch)) << x.komponente;
     EXPECT_EQ(a("Tasten1")->text(), QStringLiteral("List Hot keys"));
     EXPECT_FALSE(f->menue(shell::Hauptmenue::Beispiele)->menuAction()->isEnabled());
-    // "Drucken ..." and "Bild speichern" come before "Beenden".
+    // "Datei": print, save data, save image, exit.
     const auto datei = f->menue(shell::Hauptmenue::Datei)->actions();
+    EXPECT_LT(datei.indexOf(a("Drucken1")), datei.indexOf(a("Datenspeichern1")));
+    EXPECT_LT(datei.indexOf(a("Datenspeichern1")), datei.indexOf(a("Bildspeichern1")));
     EXPECT_LT(datei.indexOf(a("Bildspeichern1")), datei.indexOf(a("Beenden1")));
 }
 
