@@ -274,6 +274,13 @@ void Menuebefehle::Genauigkeit1Click()
         f_.zustand().EinstellungenGeaendert = true; // persisted as BoolGenauigkeit
 }
 void Menuebefehle::Praezession1Click() { inKonfiguration(); }
-void Menuebefehle::Kleinplaneten1Click() { inKonfiguration(); }
+void Menuebefehle::Kleinplaneten1Click()
+{
+    inKonfiguration();
+    const bool an = aktion(QStringLiteral("Kleinplaneten1"))->isChecked();
+    for (const auto& h : kleinplanetenGeschaltet)
+        if (h)
+            h(an);
+}
 
 } // namespace ui

@@ -49,6 +49,10 @@ public:
     // Asked when "Drehung der Figuren" is switched on: the number of figures
     // to keep (false on cancel). Tests replace it.
     std::function<bool(int vorschlag, int& anzahl)> figurenAnzahlFragen;
+    // Told when "Kleinplaneten" is switched: the 2- and 3-planet dialogs
+    // widen or narrow their planet choice (and, with high accuracy, clamp
+    // their start day to the limits of the minor-planet tables).
+    std::vector<std::function<void(bool an)>> kleinplanetenGeschaltet;
 
     void Kurzhinweise1Click();
     void SonneZentrum1Click();

@@ -240,6 +240,19 @@ TEST_F(Hauptmenue, EinstellungenOeffnenZweiPlaneten)
     f->zustand().LaufAktiv = false;
 }
 
+// "Kleinplaneten" is available with 2 planets and tells the dialogs.
+TEST_F(Hauptmenue, KleinplanetenSchalten)
+{
+    std::vector<bool> gemeldet;
+    m->kleinplanetenGeschaltet.push_back([&](bool an) { gemeldet.push_back(an); });
+    EXPECT_FALSE(a("Kleinplaneten1")->isEnabled());
+    waehle(Darstellung::ZweiPlaneten);
+    ASSERT_TRUE(a("Kleinplaneten1")->isEnabled());
+    a("Kleinplaneten1")->trigger();
+    a("Kleinplaneten1")->trigger();
+    EXPECT_EQ(gemeldet, (std::vector<bool>{true, false}));
+}
+
 // Every topic has its anchor on its page, in both languages.
 TEST(Hilfeseiten, JederKontextHatSeinenAnker)
 {
