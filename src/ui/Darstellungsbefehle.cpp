@@ -101,6 +101,15 @@ Darstellungsbefehle::Darstellungsbefehle(shell::TForm1& form1, Menuebefehle& men
             datei->insertAction(bild, da_->datenspeichern1());
         }
     }
+    // "Extras": the start animation and the quotations follow the data
+    // output formats, before "Kleinplaneten".
+    QMenu* extras = f_.menue(shell::Hauptmenue::Extras);
+    if (QAction* klein = a("Kleinplaneten1"))
+        for (const char* n : {"Anfangsanimation1", "Zitatezeigen1"})
+            if (QAction* x = a(n); x && extras->actions().contains(x)) {
+                extras->removeAction(x);
+                extras->insertAction(klein, x);
+            }
     f_.darstellungsBefehl = [this](Darstellung d, bool neu) { befehl(d, neu); };
     connect(f_.menue(shell::Hauptmenue::Einstellungen), &QMenu::aboutToShow, this,
             &Darstellungsbefehle::Einstellungen1Click);
