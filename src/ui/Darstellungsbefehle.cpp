@@ -1,5 +1,6 @@
 #include "ui/Darstellungsbefehle.h"
 
+#include "shell/TEingabeSofort.h"
 #include "shell/TForm1.h"
 #include "shell/TFormBedienfeld.h"
 #include "sprache/Sprache.h"
@@ -48,20 +49,23 @@ struct Tabellenzeile {
     Zustand drehung, sofort, nurZuBeginn, vorschlag, kleinplaneten;
     // Applied on every selection, not only a new one.
     Zustand vorschlagImmer, kleinplanetenImmer;
+    // The count dialog asks for steps (true) or for conjunctions and
+    // constellations (false).
+    std::optional<bool> schrittModus;
 };
 
 constexpr bool J = true, N = false;
 const Tabellenzeile kTabelle[] = {
-    // representation           Sun   Drehung   sofort    nur Beginn  Vorschlag  Kleinpl.  | always: Vorschlag, Kleinpl.
-    {Darstellung::Ueberblick,   J,    {N, N},   {N, N},   {N, N},     {{}, N},   {{}, N},  {}, {}},
-    {Darstellung::ZweiPlaneten, J,    {N, {}},  {N, J},   {N, J},     {},        {},       {J, J}, {{}, J}},
-    {Darstellung::DreiPlaneten, J,    {N, J},   {N, J},   {N, J},     {{}, N},   {},       {}, {{}, J}},
-    {Darstellung::Baryzentrum,  N,    {N, N},   {N, J},   {N, N},     {J, J},    {{}, N},  {}, {}},
-    {Darstellung::Mond,         N,    {N, J},   {N, N},   {N, N},     {{}, N},   {{}, N},  {}, {}},
-    {Darstellung::Rotationen,   J,    {N, J},   {N, J},   {N, J},     {{}, N},   {{}, N},  {}, {}},
+    // representation           Sun   Drehung   sofort    nur Beginn  Vorschlag  Kleinpl.  | always: Vorschlag, Kleinpl. | steps
+    {Darstellung::Ueberblick,   J,    {N, N},   {N, N},   {N, N},     {{}, N},   {{}, N},  {}, {}, {}},
+    {Darstellung::ZweiPlaneten, J,    {N, {}},  {N, J},   {N, J},     {},        {},       {J, J}, {{}, J}, J},
+    {Darstellung::DreiPlaneten, J,    {N, J},   {N, J},   {N, J},     {{}, N},   {},       {}, {{}, J}, N},
+    {Darstellung::Baryzentrum,  N,    {N, N},   {N, J},   {N, N},     {J, J},    {{}, N},  {}, {}, J},
+    {Darstellung::Mond,         N,    {N, J},   {N, N},   {N, N},     {{}, N},   {{}, N},  {}, {}, N},
+    {Darstellung::Rotationen,   J,    {N, J},   {N, J},   {N, J},     {{}, N},   {{}, N},  {}, {}, N},
     // A checked rotation of figures or immediate result would still reach
     // a long-term run while its item is disabled: both are unchecked too.
-    {Darstellung::Langzeit,     J,    {N, N},   {N, N},   {N, N},     {{}, N},   {{}, N},  {}, {}},
+    {Darstellung::Langzeit,     J,    {N, N},   {N, N},   {N, N},     {{}, N},   {{}, N},  {}, {}, {}},
 };
 
 void setzen(QAction* a, const Zustand& z)
@@ -235,6 +239,8 @@ void Darstellungsbefehle::MenueZustaende(Darstellung d, bool neuGewaehlt)
             setzen(a("PlannurzuBeginn1"), z.nurZuBeginn);
             setzen(a("VorschlagSchrittweite1"), z.vorschlag);
             setzen(a("Kleinplaneten1"), z.kleinplaneten);
+            if (z.schrittModus)
+                f_.eingabeSofort()->setzeSchrittModus(*z.schrittModus);
             if (d == Darstellung::Mond) {
                 if (da_) {
                     da_->ausgabeKonj()->setEnabled(k.mondSpurZeichnen);

@@ -1,6 +1,7 @@
 // The main menu on the real main window: start states of the items, the
 // representation commands with their menu states, help topics and the text
 // windows.
+#include "shell/TEingabeSofort.h"
 #include "shell/TForm1.h"
 #include "shell/TFormBedienfeld.h"
 #include "ui/Darstellungsbefehle.h"
@@ -115,15 +116,15 @@ struct Zeile {
     const char* name;
     Darstellung d;
     bool sonneAktiv, drehungAktiv, sofortAktiv, nurAktiv, vorschlagAktiv, vorschlagAn, kleinAktiv, genauAktiv,
-        mittelAktiv;
+        mittelAktiv, schrittModus;
 };
 const Zeile kZeilen[] = {
-    {"ZweiPlaneten", Darstellung::ZweiPlaneten, true, false, true, true, true, true, true, true, true},
-    {"DreiPlaneten", Darstellung::DreiPlaneten, true, true, true, true, false, true, true, true, true},
-    {"Baryzentrum", Darstellung::Baryzentrum, false, false, true, false, true, true, false, true, false},
-    {"Mond", Darstellung::Mond, false, true, false, false, false, true, false, false, false},
-    {"Rotationen", Darstellung::Rotationen, true, true, true, true, false, true, false, true, true},
-    {"Langzeit", Darstellung::Langzeit, true, false, false, false, false, true, false, true, false},
+    {"ZweiPlaneten", Darstellung::ZweiPlaneten, true, false, true, true, true, true, true, true, true, true},
+    {"DreiPlaneten", Darstellung::DreiPlaneten, true, true, true, true, false, true, true, true, true, false},
+    {"Baryzentrum", Darstellung::Baryzentrum, false, false, true, false, true, true, false, true, false, true},
+    {"Mond", Darstellung::Mond, false, true, false, false, false, true, false, false, false, false},
+    {"Rotationen", Darstellung::Rotationen, true, true, true, true, false, true, false, true, true, false},
+    {"Langzeit", Darstellung::Langzeit, true, false, false, false, false, true, false, true, false, false},
 };
 
 struct Menuezustaende : Hauptmenue, ::testing::WithParamInterface<Zeile> {};
@@ -148,6 +149,9 @@ TEST_P(Menuezustaende, NachDemBefehl)
     EXPECT_EQ(a("Kleinplaneten1")->isEnabled(), z.kleinAktiv);
     EXPECT_EQ(a("Genauigkeit1")->isEnabled(), z.genauAktiv);
     EXPECT_EQ(a("PunteLinien")->isEnabled(), z.mittelAktiv);
+    if (z.d != Darstellung::Langzeit) {
+        EXPECT_EQ(f->eingabeSofort()->schrittModus(), z.schrittModus);
+    }
     // The common reset.
     EXPECT_TRUE(a("Legende1")->isChecked());
     EXPECT_TRUE(f->konfiguration().legende);
