@@ -179,7 +179,9 @@ void Darstellungsbefehle::GemeinsameZuweisungen(Darstellung d)
         if (QAction* x = a(n))
             x->setEnabled(!langzeit);
 
+    // "weder ... noch", and the empty surface loses its zodiac at once.
     a("wedernoch1")->setChecked(true);
+    m_.wedernoch1Click();
     for (const char* n : {"Mysterium1", "Metamorphose1", "Tetraeder1", "Hexaeder1", "Oktaeder1", "Dodekaeder1", "Ikosaeder1",
                           "Dodekaederstern1", "Ikosaederstern1"})
         if (QAction* x = a(n))
