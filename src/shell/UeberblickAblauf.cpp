@@ -16,9 +16,10 @@ figures::Ansicht& UeberblickAblauf::ansichtVon(Laufkontext& l)
 
 void UeberblickAblauf::fehler(Laufkontext& l, const astro::Status& s)
 {
-    // A position outside the loaded tables is the validity limit of the run.
-    const std::string text =
-        s.fehler == astro::Fehler::AusserhalbGueltigkeit ? l.engine.gueltigkeitsText() : T("lauf.datenfehler");
+    // A position outside the loaded tables, or one that cannot be drawn (not
+    // a number far from the present), is the validity limit of the run.
+    const bool grenze = s.fehler == astro::Fehler::AusserhalbGueltigkeit || s.fehler == astro::Fehler::UngueltigeEingabe;
+    const std::string text = grenze ? l.engine.gueltigkeitsText() : T("lauf.datenfehler");
     l.host.meldung(Meldungsart::Information, T("meldung.hinweis"), text);
     l.engine.beenden();
 }
