@@ -147,7 +147,7 @@ astro::Kopfangaben Ueberblick::kopfangaben(sprache::Sprache s) const
     k.namenszeile = true;
     k.zentrum = e_.zentrum;
     for (int b = 0; b < 22; ++b)
-        if (nimmtTeil(b) || (b == 0 && e_.zentrum == 0))
+        if (nimmtTeil(b))
             k.koerper.push_back(b == 0 && auswahl_[0] ? astro::MondCode : b);
     // The title names the bodies, not the centre's column ("So").
     std::vector<astro::KoerperNr> namen;
