@@ -128,14 +128,19 @@ astro::Status Ueberblick::vorbereiten(const UeberblickEingabe& e, const Ueberbli
     bahnen_.dimensionieren(lauf.bahnpunkteFaktor);
     if (!mitBahnen())
         return astro::Status::Ok();
+    return bahnenBerechnen(t0_, ansicht);
+}
+
+astro::Status Ueberblick::bahnenBerechnen(double tag, Ansicht& ansicht)
+{
     Bahnrechnung r;
     r.auswahl = auswahl_;
     r.auswahl[0] = false;
-    r.tag = t0_;
+    r.tag = tag;
     r.referenzSedna = true;
     r.schrittweite = Bahnschrittweite(KoerperSedna, bahnen_.faktor());
-    r.gueltigkeitsgrenze = lauf.gueltigkeitsgrenze;
-    r.mitPraezession = lauf.mitPraezession;
+    r.gueltigkeitsgrenze = lauf_.gueltigkeitsgrenze;
+    r.mitPraezession = lauf_.mitPraezession;
     r.position = position_;
     return BahnBerechnen(bahnen_, ansicht, std::max(erster_, 1), letzter_, r);
 }
@@ -166,16 +171,7 @@ astro::Status Ueberblick::bahnenErneuern(int n, Ansicht& ansicht)
     if (n * schrittweite_ <= erneuerung * (erneuerungen_ + 1))
         return astro::Status::Ok();
     ++erneuerungen_;
-    Bahnrechnung r;
-    r.auswahl = auswahl_;
-    r.auswahl[0] = false;
-    r.tag = t0_ + n * schrittweite_;
-    r.referenzSedna = true;
-    r.schrittweite = Bahnschrittweite(KoerperSedna, bahnen_.faktor());
-    r.gueltigkeitsgrenze = lauf_.gueltigkeitsgrenze;
-    r.mitPraezession = lauf_.mitPraezession;
-    r.position = position_;
-    return BahnBerechnen(bahnen_, ansicht, std::max(erster_, 1), letzter_, r);
+    return bahnenBerechnen(t0_ + n * schrittweite_, ansicht);
 }
 
 astro::Status Ueberblick::schritt(int n, Zeichenflaeche* z, Ansicht& ansicht, const Einstellungssatz& s,

@@ -112,6 +112,7 @@ private:
     };
     bool nimmtTeil(int b) const { return auswahl_[static_cast<size_t>(b)] || (b == e_.zentrum && b != 0); }
     astro::Ergebnis<Raumpunkt> ort(int b, double t) const;
+    astro::Status bahnenBerechnen(double tag, Ansicht& ansicht);
     void legendeZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, const Ueberblicksrahmen& r,
                          int n) const;
 
