@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -191,7 +192,8 @@ TFormUe::TFormUe(shell::TForm1* form1, QWidget* eltern) : QDialog(eltern), form1
     connect(CheckBoxBahnUe, &QCheckBox::toggled, this, &TFormUe::CheckBoxBahnUeClick);
     connect(CheckBoxKE, &QCheckBox::clicked, this, &TFormUe::CheckBoxKEClick);
     connect(CheckBoxMo, &QCheckBox::clicked, this, &TFormUe::CheckBoxMoClick);
-    connect(CheckBoxDA, &QCheckBox::clicked, this, &TFormUe::CheckBoxDAClick);
+    // Also when the end of a data-only run unchecks the box.
+    connect(CheckBoxDA, &QCheckBox::toggled, this, &TFormUe::CheckBoxDAClick);
     connect(EditSchr, &QLineEdit::textChanged, this, &TFormUe::EditSchrChange);
     connect(EditAnz, &QLineEdit::textChanged, this, &TFormUe::EditAnzChange);
     connect(Button1, &QPushButton::clicked, this, &TFormUe::Button1Click);
@@ -383,10 +385,7 @@ void TFormUe::CheckBoxKEClick()
         }
     }
     CheckBoxMo->setEnabled(zentrum() == 3);
-    if (CheckBoxDA->isChecked()) {
-        CheckBoxDA->setChecked(false);
-        CheckBoxDAClick();
-    }
+    CheckBoxDA->setChecked(false);
     ohneEntfernungen_ = true;
     if (form1_)
         form1_->konfiguration().ohneEntfernungen = true;
@@ -415,9 +414,27 @@ void TFormUe::CheckBoxDAClick()
         w->setVisible(an);
     if (an)
         EditSchr->setFocus();
-    if (form1_)
+    if (form1_) {
         form1_->konfiguration().nurDatenausgabe = an;
+        if (an)
+            memoAndocken();
+    }
     adjustSize();
+}
+
+void TFormUe::memoAndocken()
+{
+    // The rows of a data-only run fill the drawing area to the right of the
+    // control panel's column.
+    QWidget* memo = form1_->memoAusgabe();
+    const QWidget* flaeche = form1_->zeichenflaecheWidget();
+    if (!memo || !flaeche)
+        return;
+    const double ppz = form1_->zustand().PixelProZoll;
+    const int links = ppz > 96 ? static_cast<int>(168 * ppz / 96.0) : 168;
+    memo->setGeometry(links, 0, std::max(flaeche->width() - links, 100), flaeche->height());
+    memo->setVisible(true);
+    memo->raise();
 }
 
 void TFormUe::EditSchrChange() { ZahlfeldRegel(EditSchr, 100000); }

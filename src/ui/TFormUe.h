@@ -88,6 +88,7 @@ protected:
 private:
     QCheckBox* koerperBox(int b) const;
     void max9();
+    void memoAndocken();
     void schliessenRegeln();
 
     shell::TForm1* form1_;
