@@ -6,6 +6,7 @@
 #include "sprache/Koerpernamen.h"
 #include "ui/Sprachwechsel.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -371,24 +373,57 @@ void TFormUe::CheckBoxKEClick()
         CheckBoxMo->setChecked(false);
         CheckBoxMo->setEnabled(false);
         ohneEntfernungen_ = false;
-        if (form1_)
+        if (form1_) {
             form1_->konfiguration().ohneEntfernungen = false;
+            if (QAction* a = menuepunkt("AusgabeKonj"))
+                a->setEnabled(true);
+        }
         return;
     }
     if (ersteOhneEntfernungen_) {
         ersteOhneEntfernungen_ = false;
         CheckBoxBahnUe->setChecked(false);
         if (form1_) {
-            form1_->konfiguration().tierkreis = shell::TierkreisArt::Sternbilder;
-            form1_->konfigurationGeaendert();
+            // The zodiac constellations through their menu command, so that
+            // its check mark and the background follow.
+            if (QAction* a = menuepunkt("Sternzeichen1")) {
+                if (!a->isChecked())
+                    a->trigger();
+            } else {
+                form1_->konfiguration().tierkreis = shell::TierkreisArt::Sternbilder;
+            }
             form1_->drehReglerSetzen(60, 30, 0);
         }
     }
     CheckBoxMo->setEnabled(zentrum() == 3);
     CheckBoxDA->setChecked(false);
     ohneEntfernungen_ = true;
-    if (form1_)
-        form1_->konfiguration().ohneEntfernungen = true;
+    if (!form1_)
+        return;
+    form1_->konfiguration().ohneEntfernungen = true;
+    // No data table for a view without distances.
+    if (QAction* a = menuepunkt("AusgabeKonj")) {
+        if (a->isChecked())
+            a->trigger();
+        a->setEnabled(false);
+    }
+    if (QAction* a = menuepunkt("Datenspeichern1"))
+        a->setEnabled(false);
+    if (QWidget* memo = form1_->memoAusgabe())
+        memo->setVisible(false);
+}
+
+QAction* TFormUe::menuepunkt(const char* name) const
+{
+    if (!form1_)
+        return nullptr;
+    const QString n = QString::fromLatin1(name);
+    // Some menu commands belong to helper objects: look in the menus too.
+    for (QMenu* m : form1_->findChildren<QMenu*>())
+        for (QAction* a : m->actions())
+            if (a->objectName() == n)
+                return a;
+    return form1_->findChild<QAction*>(n);
 }
 
 void TFormUe::CheckBoxMoClick()

@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -89,6 +90,7 @@ private:
     QCheckBox* koerperBox(int b) const;
     void max9();
     void memoAndocken();
+    QAction* menuepunkt(const char* name) const;
     void schliessenRegeln();
 
     shell::TForm1* form1_;

@@ -2,10 +2,15 @@
 // its messages, the first centre choice, the exclusive options, the Moon.
 #include "ui/TFormUe.h"
 
+#include "shell/TForm1.h"
 #include "shell/Zahlenfeld.h"
+#include "ui/DatenausgabeMenues.h"
+#include "ui/Menuebefehle.h"
 #include "ui/Sprachwechsel.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -165,4 +170,41 @@ TEST_F(Ue, InputRecordFromTheControls)
     EXPECT_EQ(d->EditAnz->text(), QStringLiteral("10000"));
     d->EditSchr->setText(QStringLiteral("0"));
     EXPECT_EQ(d->EditSchr->text(), QStringLiteral("1"));
+}
+
+TEST_F(Ue, WithoutDistancesInTheMainWindowSwitchesConstellationsOnOnceAndLocksTheTable)
+{
+    shell::TForm1 form1;
+    auto* menue = new ui::Menuebefehle(form1);
+    ui::DatenausgabeMenues daten(form1);
+    ui::TFormUe dlg(&form1, &form1);
+    auto* sternbilder = form1.findChild<QAction*>(QStringLiteral("Sternzeichen1"));
+    QAction* tabelle = nullptr;
+    for (QAction* a : form1.menue(shell::Hauptmenue::Extras)->actions())
+        if (a->objectName() == QStringLiteral("AusgabeKonj"))
+            tabelle = a;
+    ASSERT_TRUE(sternbilder && tabelle);
+    ASSERT_FALSE(sternbilder->isChecked());
+
+    klick(dlg.CheckBoxKE);
+    EXPECT_TRUE(sternbilder->isChecked());
+    EXPECT_EQ(form1.konfiguration().tierkreis, shell::TierkreisArt::Sternbilder);
+    EXPECT_TRUE(form1.konfiguration().ohneEntfernungen);
+    EXPECT_FALSE(tabelle->isEnabled());
+    EXPECT_FALSE(dlg.CheckBoxBahnUe->isChecked());
+
+    // Switched off and on again: the constellations are left as the user set them.
+    klick(dlg.CheckBoxKE);
+    EXPECT_TRUE(tabelle->isEnabled());
+    EXPECT_FALSE(form1.konfiguration().ohneEntfernungen);
+    form1.findChild<QAction*>(QStringLiteral("Tierkreis1"))->trigger();
+    klick(dlg.CheckBoxBahnUe);
+    klick(dlg.CheckBoxKE);
+    EXPECT_FALSE(sternbilder->isChecked());
+    EXPECT_TRUE(dlg.CheckBoxBahnUe->isChecked());
+
+    klick(dlg.CheckBoxDA);
+    EXPECT_TRUE(form1.konfiguration().nurDatenausgabe);
+    EXPECT_FALSE(form1.konfiguration().ohneEntfernungen);
+    (void)menue;
 }
