@@ -202,8 +202,12 @@ public:
         const int oben = naechste();
         z_.pinsel(s_.IntFarbeHintergrund, Pinselstil::Voll);
         z_.textAus(links_ + einzug, oben, text);
-        if (!wert.empty())
-            z_.textAus(wertX_, oben, wert);
+        if (!wert.empty()) {
+            // A caption longer than the value column (English texts, larger
+            // lettering) pushes its value to the right instead of under it.
+            const int x = std::max(wertX_, links_ + einzug + z_.textBreite(text) + 4);
+            z_.textAus(x, oben, wert);
+        }
     }
 
     void element(const Legendenzeile& l)
