@@ -239,16 +239,7 @@ int baryBefehl(const Argumente& args)
     if (a.koerperliste) {
         auswahl.koerper.fill(false);
         koerper.clear();
-        std::string liste = *a.koerperliste;
-        size_t anfang = 0;
-        while (anfang <= liste.size()) {
-            size_t ende = liste.find(',', anfang);
-            if (ende == std::string::npos)
-                ende = liste.size();
-            const std::string wort = liste.substr(anfang, ende - anfang);
-            anfang = ende + 1;
-            if (wort.empty())
-                continue;
+        for (const std::string& wort : cli::listeTeilen(*a.koerperliste)) {
             const astro::KoerperNr n = astro::KoerperSuchen(wort);
             if (n < astro::koerper::Merkur || n > astro::koerper::Pluto)
                 return cli::fehler("bary: '" + wort + "' is not one of the bodies 1..9 (Mercury to Pluto)");

@@ -37,6 +37,8 @@ bool zahlLesen(const std::string& text, double& wert);
 bool ganzzahlLesen(const std::string& text, long long& wert);
 // Formats with 17 significant digits in the shortest exact form ("%.17g" trimmed).
 std::string zahlText(double wert);
+// Splits "a,b,,c" into its non-empty parts.
+std::vector<std::string> listeTeilen(const std::string& liste);
 int fehler(const std::string& meldung); // prints "velmora-cli: <meldung>" to stderr, returns 2
 
 } // namespace cli

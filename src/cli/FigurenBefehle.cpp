@@ -45,6 +45,11 @@ int renderBahnen(const cli::Argumente& args)
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hatWert = i + 1 < args.size();
+        if (const int b = cli::bildoptionLesen(args, i, zoom, o.tierkreis, o.sterne, o.bahnpunkteFaktor); b != 0) {
+            if (b < 0)
+                return 2;
+            continue;
+        }
         std::vector<double> liste;
         if (a == "--help") {
             std::printf("%s\n", Aufruf);
@@ -73,32 +78,6 @@ int renderBahnen(const cli::Argumente& args)
                     return cli::fehler("--rot: angles lie between -180 and 180 degrees");
                 rot[k] = liste[static_cast<size_t>(k)];
             }
-        } else if (a == "--zoom" && hatWert) {
-            if (!cli::zahlLesen(args[++i], zoom) || zoom < 0.1 || zoom > 50)
-                return cli::fehler("--zoom wants a number between 0.1 and 50");
-        } else if (a == "--zodiac" && hatWert) {
-            const std::string w = args[++i];
-            if (w == "signs")
-                o.tierkreis = figures::Tierkreisart::Zeichen;
-            else if (w == "constellations")
-                o.tierkreis = figures::Tierkreisart::Sternbilder;
-            else
-                return cli::fehler("--zodiac wants signs or constellations");
-        } else if (a == "--stars" && hatWert) {
-            const std::string w = args[++i];
-            if (w != "0" && w != "1" && w != "2")
-                return cli::fehler("--stars wants 0, 1 or 2");
-            o.sterne = w[0] - '0';
-        } else if (a == "--points" && hatWert) {
-            const std::string w = args[++i];
-            if (w != "1" && w != "2" && w != "4" && w != "8")
-                return cli::fehler("--points wants 1, 2, 4 or 8");
-            o.bahnpunkteFaktor = w[0] - '0';
-        } else if (a == "--lang" && hatWert) {
-            const std::string l = args[++i];
-            if (l != "de" && l != "en")
-                return cli::fehler("--lang wants de or en");
-            sprache::setzeSprache(l == "de" ? sprache::Sprache::Deutsch : sprache::Sprache::Englisch);
         } else if (a == "--legend") {
             o.legende = true;
         } else if (a == "--scale") {

@@ -1,5 +1,7 @@
 #include "cli/Offscreen.h"
 
+#include "sprache/Sprache.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -27,6 +29,44 @@ std::map<std::string, Befehlsfunktion>& renderFiguren()
 {
     static std::map<std::string, Befehlsfunktion> figuren;
     return figuren;
+}
+
+int bildoptionLesen(const Argumente& args, size_t& i, double& zoom, figures::Tierkreisart& tierkreis, int& sterne,
+                    int& bahnpunkteFaktor)
+{
+    const std::string& a = args[i];
+    if (i + 1 >= args.size())
+        return 0;
+    if (a == "--zoom") {
+        if (!zahlLesen(args[++i], zoom) || zoom < 0.1 || zoom > 50)
+            return fehler("--zoom wants a number between 0.1 and 50"), -1;
+    } else if (a == "--zodiac") {
+        const std::string w = args[++i];
+        if (w == "signs")
+            tierkreis = figures::Tierkreisart::Zeichen;
+        else if (w == "constellations")
+            tierkreis = figures::Tierkreisart::Sternbilder;
+        else
+            return fehler("--zodiac wants signs or constellations"), -1;
+    } else if (a == "--stars") {
+        const std::string w = args[++i];
+        if (w != "0" && w != "1" && w != "2")
+            return fehler("--stars wants 0, 1 or 2"), -1;
+        sterne = w[0] - '0';
+    } else if (a == "--points") {
+        const std::string w = args[++i];
+        if (w != "1" && w != "2" && w != "4" && w != "8")
+            return fehler("--points wants 1, 2, 4 or 8"), -1;
+        bahnpunkteFaktor = w[0] - '0';
+    } else if (a == "--lang") {
+        const std::string l = args[++i];
+        if (l != "de" && l != "en")
+            return fehler("--lang wants de or en"), -1;
+        sprache::setzeSprache(l == "de" ? sprache::Sprache::Deutsch : sprache::Sprache::Englisch);
+    } else {
+        return 0;
+    }
+    return 1;
 }
 
 bool groesseLesen(const std::string& text, int& breite, int& hoehe)

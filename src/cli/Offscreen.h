@@ -4,6 +4,7 @@
 // and a WxH parser.
 
 #include "cli/Befehle.h"
+#include "figures/Hintergrund.h"
 
 #include <QGuiApplication>
 
@@ -27,6 +28,13 @@ std::map<std::string, Befehlsfunktion>& renderFiguren();
 struct RenderRegistrierung {
     RenderRegistrierung(const std::string& name, Befehlsfunktion f) { renderFiguren()[name] = std::move(f); }
 };
+
+// The picture options every render command takes: --zoom, --zodiac, --stars,
+// --points, --lang. Reads the option at args[i] (advancing i past its value)
+// and returns 1; returns 0 when args[i] is none of them; prints the error and
+// returns -1 when its value is wrong.
+int bildoptionLesen(const Argumente& args, size_t& i, double& zoom, figures::Tierkreisart& tierkreis, int& sterne,
+                    int& bahnpunkteFaktor);
 
 bool groesseLesen(const std::string& text, int& breite, int& hoehe);
 

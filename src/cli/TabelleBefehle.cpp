@@ -31,15 +31,7 @@ struct Tabellenaufruf {
 
 std::string koerperLesen(const std::string& liste, std::vector<astro::KoerperNr>& koerper)
 {
-    size_t anfang = 0;
-    while (anfang <= liste.size()) {
-        size_t ende = liste.find(',', anfang);
-        if (ende == std::string::npos)
-            ende = liste.size();
-        const std::string wort = liste.substr(anfang, ende - anfang);
-        anfang = ende + 1;
-        if (wort.empty())
-            continue;
+    for (const std::string& wort : cli::listeTeilen(liste)) {
         const astro::KoerperNr n = astro::KoerperSuchen(wort);
         if (n < 0)
             return "unknown body '" + wort + "' (0..21 or a name)";

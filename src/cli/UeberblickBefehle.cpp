@@ -65,6 +65,11 @@ int renderUeberblick(const cli::Argumente& args)
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hatWert = i + 1 < args.size();
+        if (const int b = cli::bildoptionLesen(args, i, zoom, r.tierkreis, r.sterne, lauf.bahnpunkteFaktor); b != 0) {
+            if (b < 0)
+                return 2;
+            continue;
+        }
         std::vector<int> liste;
         if (a == "--help") {
             std::printf("%s\n", Aufruf);
@@ -108,32 +113,6 @@ int renderUeberblick(const cli::Argumente& args)
             }
             if (k != 3)
                 return cli::fehler("--rot wants three angles in degrees, e.g. 60,30,0");
-        } else if (a == "--zoom" && hatWert) {
-            if (!cli::zahlLesen(args[++i], zoom) || zoom < 0.1 || zoom > 50)
-                return cli::fehler("--zoom wants a number between 0.1 and 50");
-        } else if (a == "--zodiac" && hatWert) {
-            const std::string w = args[++i];
-            if (w == "signs")
-                r.tierkreis = figures::Tierkreisart::Zeichen;
-            else if (w == "constellations")
-                r.tierkreis = figures::Tierkreisart::Sternbilder;
-            else
-                return cli::fehler("--zodiac wants signs or constellations");
-        } else if (a == "--stars" && hatWert) {
-            const std::string w = args[++i];
-            if (w != "0" && w != "1" && w != "2")
-                return cli::fehler("--stars wants 0, 1 or 2");
-            r.sterne = w[0] - '0';
-        } else if (a == "--points" && hatWert) {
-            const std::string w = args[++i];
-            if (w != "1" && w != "2" && w != "4" && w != "8")
-                return cli::fehler("--points wants 1, 2, 4 or 8");
-            lauf.bahnpunkteFaktor = w[0] - '0';
-        } else if (a == "--lang" && hatWert) {
-            const std::string l = args[++i];
-            if (l != "de" && l != "en")
-                return cli::fehler("--lang wants de or en");
-            sprache::setzeSprache(l == "de" ? sprache::Sprache::Deutsch : sprache::Sprache::Englisch);
         } else if (a == "--orbits") {
             e.bahnen = true;
         } else if (a == "--coloured") {

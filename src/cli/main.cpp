@@ -60,6 +60,21 @@ std::string zahlText(double wert)
     return s;
 }
 
+std::vector<std::string> listeTeilen(const std::string& liste)
+{
+    std::vector<std::string> teile;
+    size_t anfang = 0;
+    while (anfang <= liste.size()) {
+        size_t ende = liste.find(',', anfang);
+        if (ende == std::string::npos)
+            ende = liste.size();
+        if (ende > anfang)
+            teile.push_back(liste.substr(anfang, ende - anfang));
+        anfang = ende + 1;
+    }
+    return teile;
+}
+
 int fehler(const std::string& meldung)
 {
     std::cerr << "velmora-cli: " << meldung << "\n";
