@@ -42,8 +42,32 @@ void Laufspeicher::anlegen(int maxKonstellationen)
         EreignisY[i].assign(n, 0.0);
         EreignisZ[i].assign(n, 0.0);
     }
+    EreignisMittelpunkte.anlegen(static_cast<int>(n));
+    Konjunktionen.anlegen(n);
+    Oppositionen.anlegen(n);
     cosTabelle.assign(181, 0.0);
     sinTabelle.assign(181, 0.0);
+}
+
+void Sternspeicher::anlegen(size_t n)
+{
+    tage.assign(n, 0.0);
+    for (int j = 0; j < 3; ++j) {
+        X[j].assign(n, 0.0);
+        Y[j].assign(n, 0.0);
+        Z[j].assign(n, 0.0);
+    }
+}
+
+void Sternspeicher::freigeben()
+{
+    auto weg = [](std::vector<double>& v) { std::vector<double>().swap(v); };
+    weg(tage);
+    for (int j = 0; j < 3; ++j) {
+        weg(X[j]);
+        weg(Y[j]);
+        weg(Z[j]);
+    }
 }
 
 void Laufspeicher::freigeben()
@@ -56,6 +80,9 @@ void Laufspeicher::freigeben()
         weg(EreignisY[i]);
         weg(EreignisZ[i]);
     }
+    EreignisMittelpunkte = figures::Mittelpunkte{};
+    Konjunktionen.freigeben();
+    Oppositionen.freigeben();
     weg(cosTabelle);
     weg(sinTabelle);
 }
@@ -190,6 +217,7 @@ bool Hauptprozedur::einrichten()
     // 10: event counters.
     z_.KonjIndex = z_.OppoIndex = 0;
     z_.Rueckschritte = 0;
+    z_.EreignisNeu = false;
     z_.MondSpurZaehler = 0;
     z_.LangzeitSchritt = 0;
     z_.MetamorphoseZaehler = 0;

@@ -3,6 +3,7 @@
 // owned by the main window; the run engine writes it, the window's handlers
 // only set flags and view values that the loop reads at its next iteration.
 
+#include "figures/Punktliste.h"
 #include "shell/Laufkonfiguration.h"
 
 #include <vector>
@@ -31,6 +32,7 @@ struct Laufzustand {
     bool SofortReduziert = false;      // the "Ergebnis sofort" count had to be cut to the validity limit
     bool NurBisFrageErlaubt = true;    // the question of "Planeten nur zu Beginn" may be asked
     bool DatenOnlyLauf = false;        // this run is a data-only overview
+    bool EreignisNeu = false;          // an event was passed in this step (not while paused); its user clears it
 
     double Ruhezeitpunkt = 0;          // seconds on the host clock
 
@@ -92,12 +94,32 @@ struct Laufzustand {
     int TierkreisTaste = 0;
 };
 
+// The events of one kind of the two-planet representation (conjunctions or
+// oppositions): the day of each event and X, Y, Z (10^6 km) of rows 1 to 3
+// (row j at index j - 1): the places of planet 1 and planet 2 relative to
+// the centre, and the centre's own opposite position when the centre is one
+// of the two planets. Row 2 is the corner of the star.
+struct Sternspeicher {
+    std::vector<double> tage;
+    std::vector<double> X[3], Y[3], Z[3];
+    void anlegen(size_t n);
+    void freigeben();
+};
+
 // The run's arrays: sized once at run start, released by Beenden. Nothing is
 // allocated per step.
 struct Laufspeicher {
+    // Events of the run, filled by the representation's assignment routine:
+    // the day of each event, and X, Y, Z of up to four bodies per event in
+    // rows 1 to 4 (row j at index j - 1; 3 planets and rotations use rows 1
+    // to 3, Moon and barycentre row 1).
     std::vector<double> Ereignistage;
     std::vector<double> EreignisWerte[4];
     std::vector<double> EreignisX[4], EreignisY[4], EreignisZ[4];
+    // Mid-point (or centre of gravity) of the link line of each event.
+    figures::Mittelpunkte EreignisMittelpunkte;
+    // Two planets: the conjunction and the opposition store.
+    Sternspeicher Konjunktionen, Oppositionen;
     std::vector<double> cosTabelle, sinTabelle;
 
     void anlegen(int maxKonstellationen);
