@@ -151,7 +151,8 @@ Kugelkoordinaten OskuInterpolieren(Kugelkoordinaten a, Kugelkoordinaten b, doubl
 
 Ergebnis<PositionXYZ> PositionOskulierend(const OskuTabelle& t, Tageszahl tag, bool mitPraezession, Tageszahl laufEnde)
 {
-    const Status ausserhalb = Status::Fehlschlag(Fehler::AusserhalbGueltigkeit, "astro.ausserhalbTabelle");
+    // Built only when it is returned: a position per step must not allocate.
+    auto ausserhalb = [] { return Status::Fehlschlag(Fehler::AusserhalbGueltigkeit, "astro.ausserhalbTabelle"); };
     const int n = t.parameter.anzahl;
     if (n < 5 || t.saetze.size() < static_cast<std::size_t>(n) + 1)
         return Status::Fehlschlag(Fehler::NichtVerfuegbar, "astro.nichtVerfuegbar");
@@ -169,7 +170,7 @@ Ergebnis<PositionXYZ> PositionOskulierend(const OskuTabelle& t, Tageszahl tag, b
         k = static_cast<int>(schaetzung);
     for (;;) {
         if (k > n || tag > laufEnde)
-            return ausserhalb;
+            return ausserhalb();
         if (jd >= t.saetze[static_cast<std::size_t>(k)][Epoche])
             ++k;
         else

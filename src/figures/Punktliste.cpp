@@ -31,15 +31,21 @@ bool Punktliste::hinzufuegen(int koerper, int x, int y, double schluessel)
 void ArraySortieren(Punktliste& liste, int anzahl, bool absteigend)
 {
     anzahl = std::clamp(anzahl, 0, liste.anzahl);
-    auto* anfang = liste.eintraege.data();
+    auto* e = liste.eintraege.data();
     // A stable sort: two discs at the same depth keep the order in which the
-    // representation listed them, whatever else moves around them.
-    if (absteigend)
-        std::stable_sort(anfang, anfang + anzahl,
-                         [](const auto& a, const auto& b) { return a.schluessel > b.schluessel; });
-    else
-        std::stable_sort(anfang, anfang + anzahl,
-                         [](const auto& a, const auto& b) { return a.schluessel < b.schluessel; });
+    // representation listed them, whatever else moves around them. Insertion
+    // sort: the list is short and, unlike std::stable_sort, it needs no
+    // buffer (a frame allocates nothing).
+    auto vor = [absteigend](const auto& a, const auto& b) {
+        return absteigend ? a.schluessel > b.schluessel : a.schluessel < b.schluessel;
+    };
+    for (int i = 1; i < anzahl; ++i) {
+        const auto x = e[i];
+        int j = i;
+        for (; j > 0 && vor(x, e[j - 1]); --j)
+            e[j] = e[j - 1];
+        e[j] = x;
+    }
 }
 
 Raumpunkt Mittelpunkt(const Raumpunkt& a, const Raumpunkt& b, double w1, double w2)
