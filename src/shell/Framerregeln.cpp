@@ -149,7 +149,10 @@ void DrehungArrayVerschieben(Laufspeicher& sp, const Laufzustand& z, Darstellung
     const int n = Verschiebeanzahl(z, sp.Ereignistage.size());
     if (n <= 0)
         return;
-    const int zeilen = (d == Darstellung::Mond || d == Darstellung::Baryzentrum) ? 1 : 3;
+    // Moon and barycentre store one body per event and have no link lines:
+    // row 1 only, never mid-points.
+    const bool einKoerper = d == Darstellung::Mond || d == Darstellung::Baryzentrum;
+    const int zeilen = einKoerper ? 1 : 3;
     links(sp.Ereignistage, n);
     for (int j = 0; j < zeilen; ++j) {
         links(sp.EreignisX[j], n);
@@ -157,7 +160,8 @@ void DrehungArrayVerschieben(Laufspeicher& sp, const Laufzustand& z, Darstellung
         links(sp.EreignisZ[j], n);
     }
     auto& m = sp.EreignisMittelpunkte.punkte;
-    if (mitMittelpunkten && (mittelpunktwahl == 0 || mittelpunktwahl == 1) && static_cast<int>(m.size()) > n)
+    if (!einKoerper && mitMittelpunkten && (mittelpunktwahl == 0 || mittelpunktwahl == 1) &&
+        static_cast<int>(m.size()) > n)
         std::copy(m.begin() + 1, m.begin() + 1 + n, m.begin());
 }
 

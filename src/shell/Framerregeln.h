@@ -89,8 +89,9 @@ constexpr int ZeilenJePumpen = 30;
 
 // Kept figures: slots 0 .. FigurenAnzahl - 1 take the contents of the next
 // slot (the days and X, Y, Z of rows 1 .. r, r = 1 for Moon and barycentre
-// and 3 otherwise; the mid-points too when `mitMittelpunkten` and the
-// mid-point choice is item 0 or 1, mid-points or centres of gravity).
+// and 3 otherwise; outside Moon and barycentre the mid-points too when
+// `mitMittelpunkten` and the mid-point choice is item 0 or 1, mid-points or
+// centres of gravity).
 void DrehungArrayVerschieben(Laufspeicher& sp, const Laufzustand& z, Darstellung d, int mittelpunktwahl,
                              bool mitMittelpunkten);
 // Two planets: the same for the star corners (row 2) and days of the

@@ -141,7 +141,7 @@ TEST(Allokationen, FramestueckeDerEreignisdarstellungen)
                 ++zeilen;
             },
             [&] {
-                DrehungArrayVerschieben(sp, z, Darstellung::Mond, 0, true);
+                DrehungArrayVerschieben(sp, z, Darstellung::DreiPlaneten, 0, true);
                 NaechsteFigurZuweisen(z, sp.Ereignistage, [&](int i, double tag) {
                     sp.Ereignistage[static_cast<size_t>(i)] = tag + 0 * tagDanach;
                     sp.EreignisX[0][static_cast<size_t>(i)] = tag;

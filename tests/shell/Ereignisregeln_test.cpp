@@ -242,7 +242,7 @@ TEST_F(Ereignisse, VerschiebenNachDarstellungUndMittelpunktwahl)
         EXPECT_EQ(zeile(0), verschoben);
         EXPECT_EQ(zeile(1), fest) << "only row 1 in the Moon and barycentre representations";
         EXPECT_EQ(zeile(2), fest);
-        EXPECT_EQ(mitte(), verschoben);
+        EXPECT_EQ(mitte(), fest) << "and no mid-points";
     }
     fuellen();
     DrehungArrayVerschieben(sp(), z, Darstellung::DreiPlaneten, 1, true);
@@ -423,4 +423,27 @@ TEST_F(Ereignisse, ZNachjustierenSonderfaelle)
     z.KonjIndex = 0;
     EXPECT_EQ(ziel(Darstellung::Mond), 0);
     EXPECT_EQ(z.Rueckschritte, 0);
+}
+
+TEST(Laufspeicher, AlleEreignisArraysAngelegtUndFreigegeben)
+{
+    Laufspeicher sp;
+    sp.anlegen(1200);
+    std::vector<const std::vector<double>*> alle{&sp.Ereignistage, &sp.Konjunktionen.tage, &sp.Oppositionen.tage};
+    for (int j = 0; j < 4; ++j)
+        for (auto* v : {&sp.EreignisX[j], &sp.EreignisY[j], &sp.EreignisZ[j]})
+            alle.push_back(v);
+    for (Sternspeicher* s : {&sp.Konjunktionen, &sp.Oppositionen})
+        for (int j = 0; j < 3; ++j)
+            for (auto* v : {&s->X[j], &s->Y[j], &s->Z[j]})
+                alle.push_back(v);
+    for (auto* v : alle)
+        EXPECT_EQ(v->size(), 1204u);
+    EXPECT_EQ(sp.EreignisMittelpunkte.punkte.size(), 1204u);
+    EXPECT_EQ(sp.EreignisMittelpunkte.pixel.size(), 1204u);
+    sp.freigeben();
+    for (auto* v : alle)
+        EXPECT_EQ(v->capacity(), 0u);
+    EXPECT_EQ(sp.EreignisMittelpunkte.punkte.capacity(), 0u);
+    EXPECT_FALSE(sp.angelegt());
 }
