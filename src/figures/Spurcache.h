@@ -5,8 +5,9 @@
 // points are projected again when the caller says the view changed
 // (NeuZeichnen, a centre drag, "Ergebnis sofort"), when the view itself
 // flags it (Ansicht::NeuZeichnen), or when a view parameter differs from the
-// one the pixels were projected with. Both arrays are sized once, so a frame
-// allocates nothing.
+// one the pixels were projected with; the frame clears its NeuZeichnen
+// after drawing, as usual. Both arrays are sized once, so a frame allocates
+// nothing.
 
 #include "figures/Ansicht.h"
 #include "figures/Bahnen.h"
