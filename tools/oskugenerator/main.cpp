@@ -2,15 +2,19 @@
 // own N-body integration of the initial state vectors and GM values.
 //
 //   oskugenerator <source data folder> <Data folder> [--oskulierend] [--ohne-vsop]
+//                 [--gemeinsam] [--meldungen] [--nur=5,6,...]
 //
 // The source data folder is ../shared/data relative to the repository root.
 // --oskulierend writes the plain osculating elements instead of fitted ones.
+// --gemeinsam replaces the record-by-record sweeps by the joint fit of all
+// records (GlobaleAnpassung.h); --meldungen prints its progress.
 // The program prints the energy error of both integrations, the accuracy of
 // every table read back through the program's reader against the
 // integration, and the integration and tables against the full VSOP87D
 // series (Jupiter to Neptune).
 
 #include "Bahnelemente.h"
+#include "GlobaleAnpassung.h"
 #include "Modell.h"
 #include "astro/Oskulierend.h"
 #include "astro/Praezession.h"
@@ -94,7 +98,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string quelle = argv[1], ziel = argv[2];
-    bool nurOskulierend = false, mitVsop = true;
+    bool nurOskulierend = false, mitVsop = true, sweeps = true, meldungen = false;
     std::vector<int> nur; // restrict to these bodies (for trials)
     for (int i = 3; i < argc; ++i) {
         const std::string o = argv[i];
@@ -102,6 +106,10 @@ int main(int argc, char** argv)
             nurOskulierend = true;
         else if (o == "--ohne-vsop")
             mitVsop = false;
+        else if (o == "--gemeinsam")
+            sweeps = false;
+        else if (o == "--meldungen")
+            meldungen = true;
         else if (o.rfind("--nur=", 0) == 0)
             for (std::size_t p = 6; p < o.size();) {
                 std::size_t q = o.find(',', p);
@@ -151,10 +159,19 @@ int main(int argc, char** argv)
     }
 
     Anpassung anpassung;
+    GlobaleAnpassung global;
+    global.meldungen = meldungen;
+    if (!sweeps) {
+        // Only the record-by-record start; the joint fit does the rest.
+        anpassung.durchgaenge = 0;
+        anpassung.minimaxDurchgaenge = 0;
+    }
     std::printf("\n%-10s %-14s %6s %14s %14s %14s\n", "body", "file", "N", "worst all [\"]", "1900-2100 [\"]",
                 "-2100..-1900 [\"]");
     for (auto& a : auftraege) {
-        const auto saetze = saetzeBerechnen(a, nurOskulierend, anpassung);
+        auto saetze = saetzeBerechnen(a, nurOskulierend, anpassung);
+        if (!nurOskulierend && !sweeps)
+            global.anpassen(a.bahn, saetze);
         const std::string pfad = ziel + "/" + a.p.datei;
         if (!schreiben(pfad, a, saetze, nurOskulierend)) {
             std::fprintf(stderr, "oskugenerator: cannot write %s\n", pfad.c_str());
