@@ -43,8 +43,11 @@ double KeplerGleichung(double e, double M)
         return std::numeric_limits<double>::quiet_NaN();
     const double mr = M / 180.0 * Pi;
     double E = mr;
+    // The fixed-point step contracts by about e·|cos E|: sixteen steps settle
+    // every orbit up to e ≈ 0.25 to 1e-9. Slower cases (Sedna, e ≈ 0.85,
+    // needs well over a hundred) go on by Newton from where the steps got to.
     bool konvergiert = false;
-    for (int k = 0; k < 64; ++k) {
+    for (int k = 0; k < 16; ++k) {
         const double neu = mr + e * std::sin(E);
         const double schritt = std::fabs(neu - E);
         E = neu;
