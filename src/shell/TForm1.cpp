@@ -231,6 +231,12 @@ QAction* TForm1::darstellungsAktion(Darstellung d) const
 
 void TForm1::setzeDialog(Darstellung d, QWidget* dialog) { dialoge_[d] = dialog; }
 
+QWidget* TForm1::dialog(Darstellung d) const
+{
+    const auto it = dialoge_.find(d);
+    return it == dialoge_.end() ? nullptr : it->second;
+}
+
 void TForm1::beiLaufSperren(QAction* a) { gesperrt_.push_back(a); }
 
 void TForm1::retranslate()

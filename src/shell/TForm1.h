@@ -80,6 +80,7 @@ public:
 
     // The input dialog of each representation (created by the program entry).
     void setzeDialog(Darstellung d, QWidget* dialog);
+    QWidget* dialog(Darstellung d) const;
     // Actions that must be disabled while a run is under way.
     void beiLaufSperren(QAction* a);
     // Widgets whose texts the language pass refreshes.

@@ -6,6 +6,7 @@
 #include "sprache/Sprache.h"
 #include "ui/DatenausgabeMenues.h"
 #include "ui/Menuebefehle.h"
+#include "ui/TFormUe.h"
 
 #include <QAction>
 #include <QLabel>
@@ -137,6 +138,11 @@ QAction* Darstellungsbefehle::a(const char* komponente) const
 
 void Darstellungsbefehle::befehl(Darstellung d, bool neuGewaehlt)
 {
+    // Choosing the overview arms its first switch to "without distances"
+    // (orbits off, constellations on, the usual rotation) once more.
+    if (d == Darstellung::Ueberblick)
+        if (auto* ue = dynamic_cast<TFormUe*>(f_.dialog(d)))
+            ue->ueberblickGewaehlt();
     if (neuGewaehlt)
         GemeinsameZuweisungen(d);
     MenueZustaende(d, neuGewaehlt);

@@ -4,6 +4,7 @@
 
 #include "shell/TForm1.h"
 #include "shell/Zahlenfeld.h"
+#include "ui/Darstellungsbefehle.h"
 #include "ui/DatenausgabeMenues.h"
 #include "ui/Menuebefehle.h"
 #include "ui/Sprachwechsel.h"
@@ -207,4 +208,33 @@ TEST_F(Ue, WithoutDistancesInTheMainWindowSwitchesConstellationsOnOnceAndLocksTh
     EXPECT_TRUE(form1.konfiguration().nurDatenausgabe);
     EXPECT_FALSE(form1.konfiguration().ohneEntfernungen);
     (void)menue;
+}
+
+// Choosing the overview from the menu again arms the first switch once more.
+TEST_F(Ue, ChoosingTheOverviewFromTheMenuArmsTheFirstSwitchAgain)
+{
+    shell::TForm1 form1;
+    auto* menue = new ui::Menuebefehle(form1);
+    ui::DatenausgabeMenues daten(form1);
+    new ui::Darstellungsbefehle(form1, *menue, &daten);
+    auto* dlg = new ui::TFormUe(&form1, &form1);
+    form1.setzeDialog(shell::Darstellung::Ueberblick, dlg);
+    auto* sternbilder = form1.findChild<QAction*>(QStringLiteral("Sternzeichen1"));
+    ASSERT_TRUE(sternbilder);
+
+    klick(dlg->CheckBoxKE);
+    klick(dlg->CheckBoxKE);
+    form1.findChild<QAction*>(QStringLiteral("Tierkreis1"))->trigger(); // the user switches the constellations off
+    klick(dlg->CheckBoxBahnUe);
+    ASSERT_FALSE(sternbilder->isChecked());
+    klick(dlg->CheckBoxKE);
+    EXPECT_FALSE(sternbilder->isChecked()) << "not armed without the menu command";
+    klick(dlg->CheckBoxKE);
+
+    form1.findChild<QAction*>(QStringLiteral("ueberblick1"))->trigger();
+    dlg->hide();
+    ASSERT_TRUE(dlg->CheckBoxBahnUe->isChecked());
+    klick(dlg->CheckBoxKE);
+    EXPECT_TRUE(sternbilder->isChecked());
+    EXPECT_FALSE(dlg->CheckBoxBahnUe->isChecked());
 }
