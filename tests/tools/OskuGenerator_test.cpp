@@ -60,6 +60,29 @@ TEST(OskuIntegrator, EnergyDriftOfTheOuterModelOver20000Years)
     EXPECT_LT(std::fabs((m.system.energie() - e0) / e0), 1e-10);
 }
 
+// The outer model stands in for the full one for Jupiter to Pluto: with the
+// inner planets merged into the Sun as a point mass Jupiter drifts off by
+// about 3" per century; their quadrupole brings it back within a fraction.
+TEST(OskuIntegrator, OuterModelFollowsTheFullModelOverThreeCenturies)
+{
+    Anfangsdaten d;
+    if (!anfangsdaten(d))
+        GTEST_SKIP() << "source data not found beside the repository";
+    const Modell aussen = modellAussen(d), voll = modellVoll(d);
+    EXPECT_GT(aussen.system.quadrupol, 0.0);
+    EXPECT_GT(aussen.system.pol.z, 0.999); // the inner planets' pole lies near the ecliptic pole
+    System sa = aussen.system, sv = voll.system;
+    BulirschStoer ba, bv;
+    const double ziel = kStartJd - 300 * 365.25;
+    ba.integriereBis(sa, ziel);
+    bv.integriereBis(sv, ziel);
+    for (int k = 5; k <= 9; ++k) {
+        const int ia = aussen.index.at(k), iv = voll.index.at(k);
+        const double w = winkelAbstand(kugel(sa.r[ia] - sa.r[0]), kugel(sv.r[iv] - sv.r[0]));
+        EXPECT_LT(w, k == 5 ? 1.0 : 0.5) << "body " << k << ", arcsec";
+    }
+}
+
 // Fifty years forth and back in the full model (Mercury sets the steps)
 // return to the initial state.
 TEST(OskuIntegrator, TimeReversalOfTheFullModel)
@@ -95,13 +118,19 @@ TEST(OskuElemente, OsculatingElementsReproduceTheState)
 }
 
 // Regenerates a window of records around the initial epoch with a short
-// integration and compares the middle records with the committed files.
+// integration and compares the middle intervals with the committed files.
+// The record-by-record fit is local, so the window reproduces the file. The
+// joint fit of all records looks for the smallest worst error over the whole
+// table, and a window finds a somewhat different balance: for those tables
+// the committed file must stay near the window's fit and, above all, follow
+// the integration as closely as the generator reported.
 struct Fenster {
     const char* name;
     int koerper;
     bool hoch;
-    int halbeBreite; // records either side of the initial epoch
-    double toleranz; // arcsec
+    int halbeBreite;  // records either side of the initial epoch
+    double toleranz;  // arcsec between the committed and the regenerated table
+    double guete;     // arcsec between the committed table and the integration
 };
 
 class OskuDateien : public ::testing::TestWithParam<Fenster> {};
@@ -127,25 +156,33 @@ TEST_P(OskuDateien, AgreeWithAShortRegeneration)
     std::vector<Auftrag*> liste{&a};
     const Modell m = f.koerper >= 10 ? modellVoll(d) : modellAussen(d);
     integrieren(m, liste, 1e-14);
-    const auto saetze = saetzeBerechnen(a, false, Anpassung{});
+    const auto saetze = saetzeBerechnen(a, standardVerfahren(a));
 
     // The records themselves may trade errors with their neighbours; what
     // must agree is what the reader makes of them in the middle intervals.
     std::vector<astro::OskuSatz> ausDatei;
     for (int k = 0; k < a.bahn.epochen; ++k)
         ausDatei.push_back(datei->saetze[static_cast<std::size_t>(a.ersteEpoche + k + 1)]);
-    double schlimmste = 0;
-    for (int j = (f.halbeBreite - 2) * a.bahn.proEpoche; j <= (f.halbeBreite + 2) * a.bahn.proEpoche; ++j)
-        schlimmste = std::max(schlimmste, winkelAbstand(leserPosition(a.bahn, saetze, j), leserPosition(a.bahn, ausDatei, j)));
+    double schlimmste = 0, gegenBahn = 0;
+    for (int j = (f.halbeBreite - 2) * a.bahn.proEpoche; j <= (f.halbeBreite + 2) * a.bahn.proEpoche; ++j) {
+        const auto ausTabelle = leserPosition(a.bahn, ausDatei, j);
+        schlimmste = std::max(schlimmste, winkelAbstand(leserPosition(a.bahn, saetze, j), ausTabelle));
+        gegenBahn = std::max(gegenBahn, winkelAbstand(ausTabelle, a.bahn.kugelR[static_cast<std::size_t>(j)]));
+    }
     EXPECT_EQ(saetze[static_cast<std::size_t>(f.halbeBreite)][0], ausDatei[static_cast<std::size_t>(f.halbeBreite)][0]);
     EXPECT_LT(schlimmste, f.toleranz) << "arcsec between the committed and the regenerated table";
+    EXPECT_LT(gegenBahn, f.guete) << "arcsec between the committed table and the integration";
     RecordProperty("arcsec", std::to_string(schlimmste));
+    RecordProperty("arcsecIntegration", std::to_string(gegenBahn));
 }
 
 INSTANTIATE_TEST_SUITE_P(Fenster, OskuDateien,
-                         ::testing::Values(Fenster{"Jupiter", 5, false, 16, 0.01}, Fenster{"PlutoDense", 9, true, 10, 0.02},
-                                           Fenster{"CeresDense", 10, true, 12, 0.01},
-                                           Fenster{"CeresLong", 10, false, 16, 0.3}),
+                         ::testing::Values(Fenster{"Jupiter", 5, false, 16, 25.0, 140.0},
+                                           Fenster{"Saturn", 6, false, 16, 35.0, 33.0},
+                                           Fenster{"Varuna", 15, false, 12, 3.0, 28.5},
+                                           Fenster{"PlutoDense", 9, true, 10, 0.2, 2.8},
+                                           Fenster{"CeresDense", 10, true, 12, 1.0, 0.5},
+                                           Fenster{"CeresLong", 10, false, 16, 45.0, 95.0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

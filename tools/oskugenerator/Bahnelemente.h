@@ -7,6 +7,7 @@
 #include "NKoerper.h"
 #include "astro/Oskulierend.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -29,9 +30,6 @@ inline double grad360(double x)
     x = std::fmod(x, 360.0);
     return x < 0 ? x + 360.0 : x;
 }
-
-inline Vek kreuz(Vek a, Vek b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
-inline double skalar(Vek a, Vek b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 // Osculating elements about the Sun alone (mu of the reader) from a heliocentric
 // state (AU, AU/day) at epoch jd, as a table record.
@@ -126,6 +124,31 @@ inline astro::Kugelkoordinaten leserPosition(const Bahn& b, const std::vector<as
     return astro::OskuInterpolieren(astro::OskuPropagieren(saetze[k], t), astro::OskuPropagieren(saetze[k + 1], t), q);
 }
 
+// One pass of Lawson's reweighting, which drives a weighted least-squares
+// fit towards the smallest worst error: the weight of every `abstand`-th
+// sample is multiplied by its current angular error, floored at a fifth of
+// the mean weight within one step either side (so that no sample drops out)
+// and divided by the mean weight of all of them (so that the weights stay of
+// order one however many passes are made).
+inline void lawsonUmgewichten(const Bahn& b, const std::vector<astro::OskuSatz>& saetze, int abstand,
+                              std::vector<double>& gewicht)
+{
+    std::vector<double> summe(1, 0.0);
+    for (int j = 0; j < b.proben(); j += abstand) {
+        double& g = gewicht[static_cast<std::size_t>(j)];
+        g *= winkelAbstand(leserPosition(b, saetze, j), b.kugelR[static_cast<std::size_t>(j)]) + 1e-6;
+        summe.push_back(summe.back() + g);
+    }
+    const int zahl = static_cast<int>(summe.size()) - 1, breite = b.proEpoche / abstand;
+    const double gesamt = summe.back() / zahl;
+    for (int i = 0; i < zahl; ++i) {
+        const int von = std::max(0, i - breite), bis = std::min(zahl - 1, i + breite);
+        const double mittel = (summe[static_cast<std::size_t>(bis) + 1] - summe[static_cast<std::size_t>(von)]) / (bis - von + 1);
+        double& g = gewicht[static_cast<std::size_t>(i * abstand)];
+        g = std::max(g, 0.2 * mittel) / gesamt;
+    }
+}
+
 // Solves the 6×6 system A x = y (symmetric positive definite after damping).
 inline bool loese6(std::array<std::array<double, 6>, 6> a, std::array<double, 6>& y)
 {
@@ -187,22 +210,7 @@ public:
             for (int k = 0; k < b.epochen; ++k)
                 verbessern(b, saetze, k, true, iterationenGlobal);
         for (int d = 0; d < minimaxDurchgaenge; ++d) {
-            for (int j = 0; j < b.proben(); j += abstand) {
-                const auto e = abweichung(leserPosition(b, saetze, j), b.kugelR[static_cast<std::size_t>(j)]);
-                gewicht_[static_cast<std::size_t>(j)] *= std::hypot(e[0], e[1]) / kBogensekunde + 1e-6;
-            }
-            // Floor at a fifth of the mean weight within one step either
-            // side, kept for the next pass, so that no sample drops out.
-            std::vector<double> summe(1, 0.0);
-            for (int j = 0; j < b.proben(); j += abstand)
-                summe.push_back(summe.back() + gewicht_[static_cast<std::size_t>(j)]);
-            const int fitProben = static_cast<int>(summe.size()) - 1, breite = b.proEpoche / abstand;
-            for (int i = 0; i < fitProben; ++i) {
-                const int von = std::max(0, i - breite), bis = std::min(fitProben - 1, i + breite);
-                const double mittel = (summe[static_cast<std::size_t>(bis) + 1] - summe[static_cast<std::size_t>(von)]) / (bis - von + 1);
-                double& g = gewicht_[static_cast<std::size_t>(i * abstand)];
-                g = std::max(g, 0.2 * mittel);
-            }
+            lawsonUmgewichten(b, saetze, abstand, gewicht_);
             for (int k = 0; k < b.epochen; ++k)
                 verbessern(b, saetze, k, true, iterationenGlobal);
         }

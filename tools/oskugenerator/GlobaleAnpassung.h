@@ -138,7 +138,7 @@ public:
         for (int it = 0; it < gaussNewton; ++it)
             schritt(b, saetze, lambda);
         for (int d = 0; d < minimaxDurchgaenge; ++d) {
-            umgewichten(b, saetze);
+            lawsonUmgewichten(b, saetze, abstand, gewicht_);
             schritt(b, saetze, lambda);
         }
     }
@@ -157,26 +157,6 @@ private:
 
     // Lawson: each weight times the sample's current angular error, then a
     // floor at a fifth of the local mean so that no sample drops out.
-    void umgewichten(const Bahn& b, const std::vector<astro::OskuSatz>& saetze) const
-    {
-        std::vector<double> summe(1, 0.0);
-        for (int j = 0; j < b.proben(); j += abstand) {
-            const double f = winkelAbstand(leserPosition(b, saetze, j), b.kugelR[static_cast<std::size_t>(j)]);
-            double& g = gewicht_[static_cast<std::size_t>(j)];
-            g *= f + 1e-6;
-            summe.push_back(summe.back() + g);
-        }
-        const int zahl = static_cast<int>(summe.size()) - 1, breite = b.proEpoche / abstand;
-        double gesamt = summe.back() / zahl;
-        for (int i = 0; i < zahl; ++i) {
-            const int von = std::max(0, i - breite), bis = std::min(zahl - 1, i + breite);
-            const double mittel = (summe[static_cast<std::size_t>(bis) + 1] - summe[static_cast<std::size_t>(von)]) /
-                                  (bis - von + 1);
-            double& g = gewicht_[static_cast<std::size_t>(i * abstand)];
-            g = std::max(g, 0.2 * mittel) / gesamt;
-        }
-    }
-
     // Weighted residual (ΔL·cos B, ΔB, w·ΔR/R) of the reader's position at sample j.
     std::array<double, 3> residuum(const astro::Kugelkoordinaten& pos, const Bahn& b, int j) const
     {

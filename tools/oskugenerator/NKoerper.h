@@ -13,7 +13,8 @@
 // round-off accumulation (measured by the generator and the tests).
 //
 // Units: AU, days, GM in AU³/day². Positions and velocities barycentric; the
-// first `anzahlMassiv` bodies attract, the rest are test particles.
+// first `anzahlMassiv` bodies attract, the rest are test particles. Body 0 may
+// carry a quadrupole moment (see System::quadrupol).
 
 #include <algorithm>
 #include <array>
@@ -30,12 +31,21 @@ inline Vek operator+(Vek a, Vek b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 inline Vek operator-(Vek a, Vek b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 inline Vek operator*(double s, Vek a) { return {s * a.x, s * a.y, s * a.z}; }
 inline double betrag(Vek a) { return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z); }
+inline Vek kreuz(Vek a, Vek b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+inline double skalar(Vek a, Vek b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 struct System {
     std::vector<double> gm;     // per body; test particles' entries are ignored
     int anzahlMassiv = 0;
     std::vector<Vek> r, v;      // barycentric state
     double t = 0;               // JD (TD)
+
+    // Quadrupole of body 0 about the axis `pol` (unit vector), as
+    // GM·J2·R² in AU⁵/day². It stands in for planets merged into body 0:
+    // each such planet, smeared along its orbit, is a ring whose J2·M·R² is
+    // m·<r²>·P2(cos i)/2. Left at 0, body 0 is a point mass.
+    double quadrupol = 0;
+    Vek pol{0, 0, 1};
 
     int anzahl() const { return static_cast<int>(r.size()); }
 
@@ -57,6 +67,19 @@ struct System {
                 const double r2 = d.x * d.x + d.y * d.y + d.z * d.z;
                 a[i] = a[i] + (gm[j] / (r2 * std::sqrt(r2))) * d;
             }
+        if (quadrupol != 0)
+            for (int i = 1; i < n; ++i) {
+                // a = −3Q/(2r⁵)·[(1 − 5z²/r²)·d + 2z·pol], z = d·pol; body 0
+                // takes the reaction of the massive bodies.
+                const Vek d = pos[i] - pos[0];
+                const double r2 = skalar(d, d);
+                const double z = skalar(d, pol);
+                const double f = -1.5 * quadrupol / (r2 * r2 * std::sqrt(r2));
+                const Vek ai = (f * (1.0 - 5.0 * z * z / r2)) * d + (2.0 * f * z) * pol;
+                a[i] = a[i] + ai;
+                if (i < anzahlMassiv)
+                    a[0] = a[0] - (gm[i] / gm[0]) * ai;
+            }
     }
 
     // Total energy of the massive bodies (per unit of the gravitational
@@ -69,6 +92,12 @@ struct System {
             e += 0.5 * gm[i] * (w.x * w.x + w.y * w.y + w.z * w.z);
             for (int j = i + 1; j < anzahlMassiv; ++j)
                 e -= gm[i] * gm[j] / betrag(r[j] - r[i]);
+            if (quadrupol != 0 && i > 0) {
+                // Potential Q·P2(z/r)/r³ per unit of the other body's GM.
+                const Vek d = r[i] - r[0];
+                const double rr = betrag(d), z = skalar(d, pol) / rr;
+                e += gm[i] * quadrupol * 0.5 * (3.0 * z * z - 1.0) / (rr * rr * rr);
+            }
         }
         return e;
     }

@@ -1,13 +1,16 @@
 // oskugenerator: produces the osculating-element tables Data/*.OUT from our
 // own N-body integration of the initial state vectors and GM values.
 //
-//   oskugenerator <source data folder> <Data folder> [--oskulierend] [--ohne-vsop]
-//                 [--gemeinsam] [--meldungen] [--nur=5,6,...]
+//   oskugenerator <source data folder> <Data folder> [--oskulierend | --einzeln | --gemeinsam]
+//                 [--ohne-vsop] [--meldungen] [--nur=5,6,...] [--faeden=N]
 //
 // The source data folder is ../shared/data relative to the repository root.
-// --oskulierend writes the plain osculating elements instead of fitted ones.
-// --gemeinsam replaces the record-by-record sweeps by the joint fit of all
-// records (GlobaleAnpassung.h); --meldungen prints its progress.
+// By default each table is made with standardVerfahren (Modell.h), which the
+// committed files come from. --oskulierend writes the plain osculating
+// elements, --einzeln the record-by-record fit for every table, --gemeinsam
+// the joint fit of all records (GlobaleAnpassung.h) for every table;
+// --meldungen prints the joint fit's progress. The tables are made by
+// --faeden worker threads (default: one per core).
 // The program prints the energy error of both integrations, the accuracy of
 // every table read back through the program's reader against the
 // integration, and the integration and tables against the full VSOP87D
@@ -21,11 +24,15 @@
 #include "astro/VsopVoll.h"
 
 #include <algorithm>
-#include <chrono>
+#include <atomic>
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace osku;
@@ -94,22 +101,29 @@ void fortschritt(double jd) { std::fprintf(stderr, "  ... JD %.0f\n", jd); }
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: oskugenerator <source data folder> <Data folder> [--oskulierend] [--ohne-vsop]\n");
+        std::fprintf(stderr, "usage: oskugenerator <source data folder> <Data folder> [--oskulierend | --einzeln | --gemeinsam]\n"
+                             "                    [--ohne-vsop] [--meldungen] [--nur=5,6,...] [--faeden=N]\n");
         return 2;
     }
     const std::string quelle = argv[1], ziel = argv[2];
-    bool nurOskulierend = false, mitVsop = true, sweeps = true, meldungen = false;
+    std::optional<Verfahren> verfahren; // empty: standardVerfahren per table
+    bool mitVsop = true, meldungen = false;
+    int faeden = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     std::vector<int> nur; // restrict to these bodies (for trials)
     for (int i = 3; i < argc; ++i) {
         const std::string o = argv[i];
         if (o == "--oskulierend")
-            nurOskulierend = true;
+            verfahren = Verfahren::Oskulierend;
+        else if (o == "--einzeln")
+            verfahren = Verfahren::Einzeln;
+        else if (o == "--gemeinsam")
+            verfahren = Verfahren::Gemeinsam;
         else if (o == "--ohne-vsop")
             mitVsop = false;
-        else if (o == "--gemeinsam")
-            sweeps = false;
         else if (o == "--meldungen")
             meldungen = true;
+        else if (o.rfind("--faeden=", 0) == 0)
+            faeden = std::max(1, std::atoi(o.c_str() + 9));
         else if (o.rfind("--nur=", 0) == 0)
             for (std::size_t p = 6; p < o.size();) {
                 std::size_t q = o.find(',', p);
@@ -118,6 +132,10 @@ int main(int argc, char** argv)
                 nur.push_back(std::stoi(o.substr(p, q - p)));
                 p = q + 1;
             }
+        else {
+            std::fprintf(stderr, "oskugenerator: unknown option %s\n", o.c_str());
+            return 2;
+        }
     }
     Anfangsdaten daten;
     if (auto f = anfangsdatenLesen(quelle, daten); !f.empty()) {
@@ -158,42 +176,71 @@ int main(int argc, char** argv)
         std::fflush(stdout);
     }
 
-    Anpassung anpassung;
-    GlobaleAnpassung global;
-    global.meldungen = meldungen;
-    if (!sweeps) {
-        // Only the record-by-record start; the joint fit does the rest.
-        anpassung.durchgaenge = 0;
-        anpassung.minimaxDurchgaenge = 0;
-    }
-    std::printf("\n%-10s %-14s %6s %14s %14s %14s\n", "body", "file", "N", "worst all [\"]", "1900-2100 [\"]",
-                "-2100..-1900 [\"]");
-    for (auto& a : auftraege) {
-        auto saetze = saetzeBerechnen(a, nurOskulierend, anpassung);
-        if (!nurOskulierend && !sweeps)
-            global.anpassen(a.bahn, saetze);
-        const std::string pfad = ziel + "/" + a.p.datei;
-        if (!schreiben(pfad, a, saetze, nurOskulierend)) {
-            std::fprintf(stderr, "oskugenerator: cannot write %s\n", pfad.c_str());
+    // The tables are independent: worker threads take them, longest first,
+    // and the report lists them in their usual order.
+    struct Ergebnis {
+        std::string zeile, fehler;
+    };
+    std::vector<Ergebnis> ergebnisse(auftraege.size());
+    std::vector<std::size_t> reihenfolge(auftraege.size());
+    for (std::size_t i = 0; i < reihenfolge.size(); ++i)
+        reihenfolge[i] = i;
+    auto aufwand = [&](std::size_t i) {
+        const Auftrag& a = auftraege[i];
+        const Verfahren v = verfahren.value_or(standardVerfahren(a));
+        return a.bahn.epochen * (v == Verfahren::Gemeinsam ? 20 : 1);
+    };
+    std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](auto x, auto y) { return aufwand(x) > aufwand(y); });
+    std::atomic<std::size_t> naechster{0};
+    std::mutex ausgabe;
+    auto arbeiter = [&] {
+        for (std::size_t n; (n = naechster++) < reihenfolge.size();) {
+            Auftrag& a = auftraege[reihenfolge[n]];
+            Ergebnis& e = ergebnisse[reihenfolge[n]];
+            const Verfahren v = verfahren.value_or(standardVerfahren(a));
+            const auto saetze = saetzeBerechnen(a, v, meldungen);
+            const std::string pfad = ziel + "/" + a.p.datei;
+            if (!schreiben(pfad, a, saetze, v == Verfahren::Oskulierend)) {
+                e.fehler = "cannot write " + pfad;
+                continue;
+            }
+            const auto t = astro::OskuEinlesen(a.koerper, a.hoch, ziel);
+            if (!t) {
+                e.fehler = pfad + " does not read back: " + t.status().detail;
+                continue;
+            }
+            char zeile[200];
+            std::snprintf(zeile, sizeof zeile, "%-10s %-14s %6d %-9s %14.3f %14.3f %14.3f", kNamen[a.koerper],
+                          a.p.datei, a.p.anzahl, v == Verfahren::Gemeinsam ? "joint" : v == Verfahren::Einzeln ? "single" : "osc",
+                          leserFehler(*t, a.bahn, -1e99, 1e99), leserFehler(*t, a.bahn, 2415020.5, 2488069.5),
+                          leserFehler(*t, a.bahn, 954000.0, 1027050.0));
+            e.zeile = zeile;
+            const std::lock_guard<std::mutex> sperre(ausgabe);
+            std::fprintf(stderr, "  %s (%.0f s)\n", zeile, sekunden());
+        }
+    };
+    std::vector<std::thread> arbeiterFaeden;
+    for (int i = 1; i < faeden; ++i)
+        arbeiterFaeden.emplace_back(arbeiter);
+    arbeiter();
+    for (auto& f : arbeiterFaeden)
+        f.join();
+    std::printf("\n%-10s %-14s %6s %-9s %14s %14s %14s\n", "body", "file", "N", "fit", "worst all [\"]",
+                "1900-2100 [\"]", "-2100..-1900 [\"]");
+    for (const auto& e : ergebnisse) {
+        if (!e.fehler.empty()) {
+            std::fprintf(stderr, "oskugenerator: %s\n", e.fehler.c_str());
             return 1;
         }
-        auto t = astro::OskuEinlesen(a.koerper, a.hoch, ziel);
-        if (!t) {
-            std::fprintf(stderr, "oskugenerator: %s does not read back: %s\n", pfad.c_str(), t.status().detail.c_str());
-            return 1;
-        }
-        const double alles = leserFehler(*t, a.bahn, -1e99, 1e99);
-        const double mitte = leserFehler(*t, a.bahn, 2415020.5, 2488069.5);
-        const double alt = leserFehler(*t, a.bahn, 954000.0, 1027050.0);
-        std::printf("%-10s %-14s %6d %14.3f %14.3f %14.3f\n", kNamen[a.koerper], a.p.datei, a.p.anzahl, alles, mitte,
-                    alt);
-        std::fflush(stdout);
+        std::printf("%s\n", e.zeile.c_str());
     }
+    std::fflush(stdout);
 
     if (mitVsop) {
         const char* dateien[] = {"VSOP87D.jup", "VSOP87D.sat", "VSOP87D.ura", "VSOP87D.nep"};
         std::printf("\nAgainst the full VSOP87D series (J2000 ecliptic; worst longitude / angle in arcsec)\n");
-        std::printf("%-10s %22s %22s %22s\n", "body", "integration 1000-3000", "tables 1900-2100", "tables -2100..-1900");
+        std::printf("%-10s %22s %22s %22s %22s\n", "body", "integration 1000-3000", "integration -2100..-1900",
+                    "tables 1900-2100", "tables -2100..-1900");
         for (int k = 5; k <= 8; ++k) {
             const auto vl = astro::VsopVollDateiLesen(quelle + "/vsop87/" + dateien[k - 5]);
             if (!vl) {
@@ -207,13 +254,18 @@ int main(int argc, char** argv)
                     a = &x;
             if (!a)
                 continue;
-            double intL = 0, intW = 0;
+            double intL = 0, intW = 0, intAlt = 0;
             for (int j = 0; j < a->bahn.proben(); ++j) {
                 const double jd = a->bahn.zeit(j);
-                if (jd < 2086302.5 || jd > 2816787.5)
+                const bool neu = jd >= 2086302.5 && jd <= 2816787.5, alt = jd >= 954000.0 && jd <= 1027050.0;
+                if (!neu && !alt)
                     continue;
                 const auto vs = vsopJ2000(v, jd);
                 const auto& ig = a->bahn.kugelR[static_cast<std::size_t>(j)];
+                if (alt) {
+                    intAlt = std::max(intAlt, winkelAbstand(ig, vs));
+                    continue;
+                }
                 intL = std::max(intL, std::fabs(std::remainder(ig.L - vs.L, 360.0)) * 3600.0);
                 intW = std::max(intW, winkelAbstand(ig, vs));
             }
@@ -227,7 +279,7 @@ int main(int argc, char** argv)
                 }
                 return m;
             };
-            std::printf("%-10s %10.3f / %9.3f %22.3f %22.3f\n", kNamen[k], intL, intW,
+            std::printf("%-10s %10.3f / %9.3f %22.3f %22.3f %22.3f\n", kNamen[k], intL, intW, intAlt,
                         tabellenFehler(2415020.5, 2488069.5), tabellenFehler(954000.0, 1027050.0));
             std::fflush(stdout);
         }
