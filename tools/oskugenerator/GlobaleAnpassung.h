@@ -152,11 +152,29 @@ public:
         return m;
     }
 
+    // A lower bound (arcsec) on the smallest worst error any records can
+    // reach on these samples, valid after anpassen: for any weights, the
+    // weighted rms error of the weighted least-squares optimum cannot exceed
+    // the minimax error. The last Lawson weights are the sharpest such
+    // weights at hand; a few more steps settle the optimum for them. (The
+    // bound counts the small radius term as well as the angle.)
+    double untereSchranke(const Bahn& b, std::vector<astro::OskuSatz>& saetze) const
+    {
+        double lambda = 1e-6;
+        for (int it = 0; it < 5; ++it)
+            schritt(b, saetze, lambda);
+        double summeW = 0, summeF = 0;
+        for (int j = 0; j < b.proben(); j += abstand) {
+            const auto r = residuum(leserPosition(b, saetze, j), b, j);
+            summeF += r[0] * r[0] + r[1] * r[1] + r[2] * r[2];
+            summeW += gewicht_[static_cast<std::size_t>(j)];
+        }
+        return std::sqrt(summeF / summeW) / kBogensekunde;
+    }
+
 private:
     mutable std::vector<double> gewicht_;
 
-    // Lawson: each weight times the sample's current angular error, then a
-    // floor at a fifth of the local mean so that no sample drops out.
     // Weighted residual (ΔL·cos B, ΔB, w·ΔR/R) of the reader's position at sample j.
     std::array<double, 3> residuum(const astro::Kugelkoordinaten& pos, const Bahn& b, int j) const
     {

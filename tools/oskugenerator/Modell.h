@@ -248,11 +248,11 @@ inline double integrieren(const Modell& m, std::vector<Auftrag*>& auftraege, dou
 enum class Verfahren { Oskulierend, Einzeln, Gemeinsam };
 
 // The method the committed tables are made with: the joint fit for every
-// table. It beats the record-by-record fit on the worst error over each
-// table everywhere (Saturn by a third, Ceres and Pallas by up to a half, the
-// dense Ceres and Sedna tables by three quarters); a few distant minor
-// planets trade a little accuracy near the present for a smaller worst error
-// elsewhere. The other methods stay for trials and comparison.
+// table. It lowers the worst error of most tables against the
+// record-by-record fit (Saturn by a third, the long Ceres and Pallas tables
+// by up to a half, the dense Ceres and Sedna tables by three quarters); the
+// few that lose on one measure lose little (Data/README-osku.md has the
+// figures). The other methods stay for trials and comparison.
 inline Verfahren standardVerfahren(const Auftrag&) { return Verfahren::Gemeinsam; }
 
 // Element records of a job: osculating at each epoch, then fitted as

@@ -3,6 +3,7 @@
 //
 //   oskugenerator <source data folder> <Data folder> [--oskulierend | --einzeln | --gemeinsam]
 //                 [--ohne-vsop] [--meldungen] [--nur=5,6,...] [--faeden=N]
+//   oskugenerator <source data folder> --schranke [--nur=5,6,...]
 //
 // The source data folder is ../shared/data relative to the repository root.
 // By default each table is made with standardVerfahren (Modell.h), which the
@@ -10,7 +11,9 @@
 // elements, --einzeln the record-by-record fit for every table, --gemeinsam
 // the joint fit of all records (GlobaleAnpassung.h) for every table;
 // --meldungen prints the joint fit's progress. The tables are made by
-// --faeden worker threads (default: one per core).
+// --faeden worker threads (default: one per core). --schranke writes no
+// tables: it prints, per normal-accuracy table, the lower bound on the worst
+// error any records can reach near the present (schrankenBerechnen).
 // The program prints the energy error of both integrations, the accuracy of
 // every table read back through the program's reader against the
 // integration, and the integration and tables against the full VSOP87D
@@ -96,18 +99,74 @@ astro::Kugelkoordinaten vsopJ2000(const astro::VsopVollPlanet& v, double jd)
 
 void fortschritt(double jd) { std::fprintf(stderr, "  ... JD %.0f\n", jd); }
 
+double jahr(double jd) { return 2000.0 + (jd - 2451545.0) / 365.25; }
+
+// --schranke: how close the reader's scheme can come to the integration at
+// all. For every normal-accuracy table the records within about 95 years of
+// the initial epoch are fitted to that span alone, with 100 Lawson passes;
+// printed are the worst error reached and the lower bound on the worst error
+// of any records there (GlobaleAnpassung::untereSchranke).
+int schrankenBerechnen(const Anfangsdaten& daten, const std::vector<int>& nur)
+{
+    std::vector<Auftrag> auftraege;
+    for (int k = 5; k <= 21; ++k) {
+        const auto p = astro::OskuTabellenParameter(k, false);
+        if (!p || (!nur.empty() && std::find(nur.begin(), nur.end(), k) == nur.end()))
+            continue;
+        Auftrag a;
+        a.koerper = k;
+        a.p = *p;
+        a.vollesModell = k >= 10;
+        const int halb = std::max(1, static_cast<int>(std::lround(95 * 365.25 / p->schritt)));
+        a.ersteEpoche = static_cast<int>(std::lround((kStartJd - p->jd0) / p->schritt)) - halb;
+        a.bahn.epochen = 2 * halb + 1;
+        auftraege.push_back(std::move(a));
+    }
+    for (int voll = 0; voll <= 1; ++voll) {
+        std::vector<Auftrag*> liste;
+        for (auto& a : auftraege)
+            if (a.vollesModell == (voll != 0))
+                liste.push_back(&a);
+        if (!liste.empty())
+            integrieren(voll ? modellVoll(daten) : modellAussen(daten), liste, 1e-14);
+    }
+    std::printf("%-10s %-14s %7s %13s %12s %16s\n", "body", "file", "step d", "span", "reached [\"]",
+                "lower bound [\"]");
+    for (auto& a : auftraege) {
+        auto saetze = saetzeBerechnen(a, Verfahren::Oskulierend);
+        Anpassung start;
+        start.durchgaenge = 0;
+        start.minimaxDurchgaenge = 0;
+        start.anpassen(a.bahn, saetze);
+        GlobaleAnpassung global;
+        global.minimaxDurchgaenge = 100;
+        global.anpassen(a.bahn, saetze);
+        const double schranke = global.untereSchranke(a.bahn, saetze);
+        const double erreicht = global.groessterFehler(a.bahn, saetze);
+        std::printf("%-10s %-14s %7.0f %6.0f..%-6.0f %12.1f %16.1f\n", kNamen[a.koerper], a.p.datei, a.p.schritt,
+                    jahr(a.bahn.zeit(0)), jahr(a.bahn.zeit(a.bahn.proben() - 1)), erreicht, schranke);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc < 3) {
         std::fprintf(stderr, "usage: oskugenerator <source data folder> <Data folder> [--oskulierend | --einzeln | --gemeinsam]\n"
-                             "                    [--ohne-vsop] [--meldungen] [--nur=5,6,...] [--faeden=N]\n");
+                             "                    [--ohne-vsop] [--meldungen] [--nur=5,6,...] [--faeden=N]\n"
+                             "       oskugenerator <source data folder> --schranke [--nur=5,6,...]\n");
         return 2;
     }
     const std::string quelle = argv[1], ziel = argv[2];
+    if (ziel.rfind("--", 0) == 0 && ziel != "--schranke") {
+        std::fprintf(stderr, "oskugenerator: the Data folder comes before the options\n");
+        return 2;
+    }
     std::optional<Verfahren> verfahren; // empty: standardVerfahren per table
-    bool mitVsop = true, meldungen = false;
+    bool mitVsop = true, meldungen = false, schranke = ziel == "--schranke";
     int faeden = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     std::vector<int> nur; // restrict to these bodies (for trials)
     for (int i = 3; i < argc; ++i) {
@@ -142,6 +201,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "oskugenerator: %s\n", f.c_str());
         return 1;
     }
+    if (schranke)
+        return schrankenBerechnen(daten, nur);
     const auto start = std::chrono::steady_clock::now();
     auto sekunden = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
 
