@@ -123,14 +123,14 @@ TEST(OskuElemente, OsculatingElementsReproduceTheState)
 // joint fit of all records looks for the smallest worst error over the whole
 // table, and a window finds a somewhat different balance: for those tables
 // the committed file must stay near the window's fit and, above all, follow
-// the integration as closely as the generator reported.
+// the integration nearly as closely as the window's own fit does.
 struct Fenster {
     const char* name;
     int koerper;
     bool hoch;
     int halbeBreite;  // records either side of the initial epoch
     double toleranz;  // arcsec between the committed and the regenerated table
-    double guete;     // arcsec between the committed table and the integration
+    double guete;     // arcsec the committed table may fall behind the regenerated one against the integration
 };
 
 class OskuDateien : public ::testing::TestWithParam<Fenster> {};
@@ -163,26 +163,29 @@ TEST_P(OskuDateien, AgreeWithAShortRegeneration)
     std::vector<astro::OskuSatz> ausDatei;
     for (int k = 0; k < a.bahn.epochen; ++k)
         ausDatei.push_back(datei->saetze[static_cast<std::size_t>(a.ersteEpoche + k + 1)]);
-    double schlimmste = 0, gegenBahn = 0;
+    double schlimmste = 0, gegenBahn = 0, eigene = 0;
     for (int j = (f.halbeBreite - 2) * a.bahn.proEpoche; j <= (f.halbeBreite + 2) * a.bahn.proEpoche; ++j) {
-        const auto ausTabelle = leserPosition(a.bahn, ausDatei, j);
-        schlimmste = std::max(schlimmste, winkelAbstand(leserPosition(a.bahn, saetze, j), ausTabelle));
-        gegenBahn = std::max(gegenBahn, winkelAbstand(ausTabelle, a.bahn.kugelR[static_cast<std::size_t>(j)]));
+        const auto ausTabelle = leserPosition(a.bahn, ausDatei, j), neu = leserPosition(a.bahn, saetze, j);
+        const auto& bahn = a.bahn.kugelR[static_cast<std::size_t>(j)];
+        schlimmste = std::max(schlimmste, winkelAbstand(neu, ausTabelle));
+        gegenBahn = std::max(gegenBahn, winkelAbstand(ausTabelle, bahn));
+        eigene = std::max(eigene, winkelAbstand(neu, bahn));
     }
     EXPECT_EQ(saetze[static_cast<std::size_t>(f.halbeBreite)][0], ausDatei[static_cast<std::size_t>(f.halbeBreite)][0]);
     EXPECT_LT(schlimmste, f.toleranz) << "arcsec between the committed and the regenerated table";
-    EXPECT_LT(gegenBahn, f.guete) << "arcsec between the committed table and the integration";
+    EXPECT_LT(gegenBahn, eigene + f.guete) << "arcsec between the committed table and the integration";
     RecordProperty("arcsec", std::to_string(schlimmste));
     RecordProperty("arcsecIntegration", std::to_string(gegenBahn));
+    RecordProperty("arcsecRegenerated", std::to_string(eigene));
 }
 
 INSTANTIATE_TEST_SUITE_P(Fenster, OskuDateien,
-                         ::testing::Values(Fenster{"Jupiter", 5, false, 16, 25.0, 140.0},
-                                           Fenster{"Saturn", 6, false, 16, 35.0, 33.0},
-                                           Fenster{"Varuna", 15, false, 12, 3.0, 28.5},
-                                           Fenster{"PlutoDense", 9, true, 10, 0.2, 2.8},
+                         ::testing::Values(Fenster{"Jupiter", 5, false, 16, 25.0, 5.0},
+                                           Fenster{"Saturn", 6, false, 16, 35.0, 3.0},
+                                           Fenster{"Varuna", 15, false, 12, 3.0, 2.0},
+                                           Fenster{"PlutoDense", 9, true, 10, 0.2, 0.3},
                                            Fenster{"CeresDense", 10, true, 12, 1.0, 0.5},
-                                           Fenster{"CeresLong", 10, false, 16, 45.0, 95.0}),
+                                           Fenster{"CeresLong", 10, false, 16, 45.0, 10.0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

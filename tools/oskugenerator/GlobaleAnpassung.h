@@ -153,12 +153,15 @@ public:
     }
 
     // A lower bound (arcsec) on the smallest worst error any records can
-    // reach on these samples, valid after anpassen: for any weights, the
-    // weighted rms error of the weighted least-squares optimum cannot exceed
-    // the minimax error. The last Lawson weights are the sharpest such
-    // weights at hand; a few more steps settle the optimum for them. (The
-    // bound counts the small radius term as well as the angle.)
-    double untereSchranke(const Bahn& b, std::vector<astro::OskuSatz>& saetze) const
+    // reach on these samples, to be called after anpassen with its result:
+    // for any weights, the weighted rms error of the weighted least-squares
+    // optimum cannot exceed the minimax error. The last Lawson weights are
+    // the sharpest such weights at hand; a few more steps from `saetze`
+    // (on a copy) settle the optimum for them. Two caveats keep it an
+    // estimate rather than a proof: the steps may stop short of the optimum
+    // (which errs high), and the bound is for the fitted error, which counts
+    // the radius term (weight radialGewicht) besides the angle.
+    double untereSchranke(const Bahn& b, std::vector<astro::OskuSatz> saetze) const
     {
         double lambda = 1e-6;
         for (int it = 0; it < 5; ++it)

@@ -227,18 +227,23 @@ inline double integrieren(const Modell& m, std::vector<Auftrag*>& auftraege, dou
         *maxFehler = std::max(*maxFehler, std::fabs((s.energie() - e0) / e0));
     };
     double fehlerVor = 0, fehlerZurueck = 0;
-    std::exception_ptr ausnahme;
+    std::exception_ptr ausnahmeVor, ausnahmeZurueck;
     std::thread rueckwaerts([&] {
         try {
             lauf(&zurueck, &fehlerZurueck);
         } catch (...) {
-            ausnahme = std::current_exception();
+            ausnahmeZurueck = std::current_exception();
         }
     });
-    lauf(&vor, &fehlerVor);
+    try {
+        lauf(&vor, &fehlerVor);
+    } catch (...) {
+        ausnahmeVor = std::current_exception();
+    }
     rueckwaerts.join();
-    if (ausnahme)
-        std::rethrow_exception(ausnahme);
+    for (const auto& a : {ausnahmeVor, ausnahmeZurueck})
+        if (a)
+            std::rethrow_exception(a);
     return std::max(fehlerVor, fehlerZurueck);
 }
 

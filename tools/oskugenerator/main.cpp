@@ -103,9 +103,9 @@ double jahr(double jd) { return 2000.0 + (jd - 2451545.0) / 365.25; }
 
 // --schranke: how close the reader's scheme can come to the integration at
 // all. For every normal-accuracy table the records within about 95 years of
-// the initial epoch are fitted to that span alone, with 100 Lawson passes;
-// printed are the worst error reached and the lower bound on the worst error
-// of any records there (GlobaleAnpassung::untereSchranke).
+// the record nearest the initial epoch are fitted to that span alone, with
+// 100 Lawson passes; printed are the worst error reached and the lower bound
+// on the worst error of any records there (GlobaleAnpassung::untereSchranke).
 int schrankenBerechnen(const Anfangsdaten& daten, const std::vector<int>& nur)
 {
     std::vector<Auftrag> auftraege;
@@ -141,8 +141,8 @@ int schrankenBerechnen(const Anfangsdaten& daten, const std::vector<int>& nur)
         GlobaleAnpassung global;
         global.minimaxDurchgaenge = 100;
         global.anpassen(a.bahn, saetze);
-        const double schranke = global.untereSchranke(a.bahn, saetze);
         const double erreicht = global.groessterFehler(a.bahn, saetze);
+        const double schranke = global.untereSchranke(a.bahn, saetze);
         std::printf("%-10s %-14s %7.0f %6.0f..%-6.0f %12.1f %16.1f\n", kNamen[a.koerper], a.p.datei, a.p.schritt,
                     jahr(a.bahn.zeit(0)), jahr(a.bahn.zeit(a.bahn.proben() - 1)), erreicht, schranke);
         std::fflush(stdout);
@@ -181,14 +181,20 @@ int main(int argc, char** argv)
             mitVsop = false;
         else if (o == "--meldungen")
             meldungen = true;
-        else if (o.rfind("--faeden=", 0) == 0)
-            faeden = std::max(1, std::atoi(o.c_str() + 9));
+        else if (o.rfind("--faeden=", 0) == 0 && std::atoi(o.c_str() + 9) > 0)
+            faeden = std::atoi(o.c_str() + 9);
         else if (o.rfind("--nur=", 0) == 0)
             for (std::size_t p = 6; p < o.size();) {
                 std::size_t q = o.find(',', p);
                 if (q == std::string::npos)
                     q = o.size();
-                nur.push_back(std::stoi(o.substr(p, q - p)));
+                int k = 0;
+                const auto [ende, ec] = std::from_chars(o.data() + p, o.data() + q, k);
+                if (ec != std::errc() || ende != o.data() + q) {
+                    std::fprintf(stderr, "oskugenerator: bad body number in %s\n", o.c_str());
+                    return 2;
+                }
+                nur.push_back(k);
                 p = q + 1;
             }
         else {
