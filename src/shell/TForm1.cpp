@@ -400,11 +400,10 @@ void TForm1::neueEingabe()
 {
     if (z_.LaufAktiv)
         return;
-    auto it = dialoge_.find(k_.menueDarstellung);
-    if (it != dialoge_.end() && it->second) {
-        it->second->show();
-        it->second->raise();
-        it->second->activateWindow();
+    if (QWidget* d = dialog(k_.menueDarstellung)) {
+        d->show();
+        d->raise();
+        d->activateWindow();
     }
 }
 
