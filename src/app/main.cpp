@@ -2,11 +2,10 @@
 // windows in their order, run the message loop.
 #include "astro/Zeit.h"
 #include "shell/TForm1.h"
-#include "shell/UeberblickAblauf.h"
 #include "ui/DatenausgabeMenues.h"
+#include "ui/Darstellungen.h"
 #include "ui/Darstellungsbefehle.h"
 #include "ui/DatumMenues.h"
-#include "ui/Eingabedialoge.h"
 #include "ui/Hilfe.h"
 #include "ui/Menuebefehle.h"
 #include "ui/EinstellungsAnbindung.h"
@@ -40,19 +39,20 @@ int main(int argc, char** argv)
     form1.engine().einstellungen = &einstellungen;
     form1.engine().rechner = rechner;
     form1.engine().datumFormatierer = [](double tag) { return astro::DatumText(tag); };
-    form1.engine().registrieren(shell::Darstellung::Ueberblick, std::make_unique<shell::UeberblickAblauf>());
+    // Every representation from its row of the table: its menu item, its run
+    // and its dialog.
+    ui::Darstellungsregister darstellungen(form1);
     // The view and option commands first: the settings put their
     // calculation levels into "Berechnungsgrundlagen" and read "hohe
     // Genauigkeit" back into its check mark.
     auto* menuebefehle = new ui::Menuebefehle(form1);
     // Reads the stored settings and puts the settings menus into form1.
     ui::EinstellungsAnbindung einstellungsAnbindung(form1, einstellungen);
-    ui::DialogeAnlegen(form1);
     // Start date menu and data output table.
     ui::DatumMenues datumMenues(form1);
     ui::DatenausgabeMenues datenausgabeMenues(form1);
     // Representation commands (menu states) and the help menu.
-    new ui::Darstellungsbefehle(form1, *menuebefehle, &datenausgabeMenues);
+    new ui::Darstellungsbefehle(form1, *menuebefehle, darstellungen, &datenausgabeMenues);
     new ui::Hilfemenue(form1, *menuebefehle);
     // Without a window manager "maximised" is not honoured: start with the
     // whole available screen anyway.

@@ -7,18 +7,18 @@ namespace astro {
 namespace {
 
 constexpr std::array<Startbereich, 3> kStartbereiche = {{
-    {-2600000.0, 2000000.0, "astro.startbereich.eng", "astro.starthinweis.eng"},
-    {-18262487.0, 15000000.0, "astro.startbereich.aeussere", "astro.starthinweis.aeussere"},
-    {-9999999.0, 7000000.0, "astro.startbereich.standard", "astro.starthinweis.standard"},
+    {-GrenzeHoheGenauigkeit, 2000000.0, "astro.startbereich.eng", "astro.starthinweis.eng"},
+    {-GrenzeAeussereNormal, 15000000.0, "astro.startbereich.aeussere", "astro.starthinweis.aeussere"},
+    {-GrenzeNormal, 7000000.0, "astro.startbereich.standard", "astro.starthinweis.standard"},
 }};
 
 // Messages of the run limits live with the run engine's texts.
 constexpr std::array<Gueltigkeitsgrenze, 5> kGrenzen = {{
-    {2600000.0, "lauf.gueltigkeit.7000"},
-    {374381.0, "lauf.gueltigkeit.1000"},
-    {9999999.0, "lauf.gueltigkeit.25000"},
-    {18262487.0, "lauf.gueltigkeit.50000"},
-    {950400.0, "lauf.gueltigkeit.chiron"},
+    {GrenzeHoheGenauigkeit, "lauf.gueltigkeit.7000"},
+    {GrenzeKleinplanetHoch, "lauf.gueltigkeit.1000"},
+    {GrenzeNormal, "lauf.gueltigkeit.25000"},
+    {GrenzeAeussereNormal, "lauf.gueltigkeit.50000"},
+    {GrenzeChironNormal, "lauf.gueltigkeit.chiron"},
 }};
 
 } // namespace
@@ -53,7 +53,7 @@ Tageszahl StartzeitBegrenzen(Tageszahl start, double grenzeTage)
     if (start < -grenzeTage)
         return -grenzeTage;
     if (start > grenzeTage)
-        return grenzeTage - 182625.0;
+        return grenzeTage - AbstandVorGrenze;
     return start;
 }
 

@@ -13,6 +13,15 @@
 
 namespace astro {
 
+// The run limits L (days from the epoch, both ways).
+inline constexpr double GrenzeHoheGenauigkeit = 2600000.0;  // high accuracy, the Moon: about +-7000 years
+inline constexpr double GrenzeKleinplanetHoch = 374381.0;   // high accuracy with a minor planet: about +-1000 years
+inline constexpr double GrenzeNormal = 9999999.0;           // normal accuracy: about +-25000 years
+inline constexpr double GrenzeAeussereNormal = 18262487.0;  // normal accuracy, only Jupiter to Pluto: +-50000 years
+inline constexpr double GrenzeChironNormal = 950400.0;      // normal accuracy with Chiron: about +-2500 years
+// A start beyond +L is put this far (500 years) inside the limit.
+inline constexpr double AbstandVorGrenze = 182625.0;
+
 // Range of a start field.
 struct Startbereich {
     double minimum;

@@ -13,6 +13,7 @@
 // integration; see Data/README-osku.md for their contents and accuracy.
 
 #include "astro/Ergebnis.h"
+#include "astro/Gueltigkeit.h"
 #include "astro/Koerper.h"
 #include "astro/Koordinaten.h"
 #include "astro/Positionsquellen.h"
@@ -43,7 +44,7 @@ std::optional<OskuParameter> OskuTabellenParameter(int koerper, bool hoheGenauig
 
 // Validity limit (days either side of 2000) that loading a minor planet's
 // high-accuracy table imposes on a run.
-inline constexpr double OskuGueltigkeitsgrenzeKleinplanetenHoch = 374381.0;
+inline constexpr double OskuGueltigkeitsgrenzeKleinplanetenHoch = GrenzeKleinplanetHoch;
 
 // Record columns.
 enum OskuSpalte { Epoche = 0, Exzentrizitaet, Neigung, Perihelargument, Knoten, HalbeAchse, MittlereAnomalie };

@@ -2,7 +2,7 @@
 #include "cli/Befehle.h"
 #include "cli/Offscreen.h"
 
-#include "shell/Hauptprozedur.h"
+#include "figures/Rahmen.h"
 #include "shell/QtZeichenflaeche.h"
 #include "sprache/Sprache.h"
 
@@ -35,7 +35,7 @@ int renderStart(const cli::Argumente& args)
     cli::OffscreenAnwendung anwendung;
     shell::QtZeichenflaeche flaeche(breite, hoehe);
     flaeche.fuellen(figures::Schwarz);
-    shell::StarttextZeichnen(flaeche, 1.0);
+    figures::StarttextZeichnen(flaeche, 1.0);
     flaeche.flip();
     if (!flaeche.bild().save(QString::fromStdString(aus)))
         return cli::fehler("cannot write '" + aus + "'");

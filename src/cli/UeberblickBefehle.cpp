@@ -1,6 +1,7 @@
 // velmora-cli render overview: the overview representation run headlessly
 // for a number of steps with the program's own preparation and frames; the
 // last frame (and optionally every k-th) saved as PNG.
+#include "astro/Gueltigkeit.h"
 #include "cli/Befehle.h"
 #include "cli/Offscreen.h"
 #include "cli/Rechnerkontext.h"
@@ -162,7 +163,7 @@ int renderUeberblick(const cli::Argumente& args)
     astro::Rechenoptionen optionen;
     optionen.HoheGenauigkeit = hoch;
     optionen.MitPraezession = lauf.mitPraezession;
-    lauf.gueltigkeitsgrenze = (hoch || e.mond) ? 2600000.0 : 9999999.0;
+    lauf.gueltigkeitsgrenze = (hoch || e.mond) ? astro::GrenzeHoheGenauigkeit : astro::GrenzeNormal;
     lauf.maxSchritte = std::max(12000, schritte);
 
     cli::OffscreenAnwendung anwendung;

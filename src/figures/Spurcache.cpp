@@ -37,6 +37,16 @@ bool Spurcache::anhaengen(const Raumpunkt& p)
     return true;
 }
 
+bool Spurcache::setzen(int index, const Raumpunkt& p)
+{
+    if (index < 0 || static_cast<size_t>(index) >= punkte_.capacity())
+        return false;
+    punkte_.resize(static_cast<size_t>(index), p); // within the reserved room
+    punkte_.push_back(p);
+    projiziert_ = std::min(projiziert_, index);
+    return true;
+}
+
 Spurcache::Blick Spurcache::blickVon(const Ansicht& a)
 {
     return {a.Zoom, a.Massstab, a.Hoehenfaktor, a.WinkelX, a.WinkelY, a.WinkelZ, a.MitteX, a.MitteY};

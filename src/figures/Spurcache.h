@@ -27,6 +27,10 @@ public:
 
     // The position of the next step. False (and nothing stored) when full.
     bool anhaengen(const Raumpunkt& p);
+    // The position of step `index`: the trace keeps its points before it
+    // and ends with it (a step drawn again, a trace started again at 0; a
+    // gap is filled with p). False (and nothing stored) beyond the room.
+    bool setzen(int index, const Raumpunkt& p);
     int anzahl() const { return static_cast<int>(punkte_.size()); }
     int kapazitaet() const { return static_cast<int>(punkte_.capacity()); }
     const std::vector<Raumpunkt>& punkte() const { return punkte_; }

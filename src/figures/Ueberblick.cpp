@@ -109,21 +109,12 @@ astro::Status Ueberblick::vorbereiten(const UeberblickEingabe& e, const Ueberbli
     // Trails: sized once for the whole run.
     spurLaenge_ = std::max(lauf.maxSchritte, 0) + 1;
     for (int b = 0; b < 22; ++b) {
-        Spur& s = spuren_[I(b)];
-        if (mitSpuren() && nimmtTeil(b)) {
-            s.punkte.assign(I(spurLaenge_), Raumpunkt{});
-            s.pixel.assign(I(spurLaenge_), Punkt{});
-            s.linie.clear();
-            s.linie.reserve(I(spurLaenge_));
-        } else {
-            std::vector<Raumpunkt>().swap(s.punkte);
-            std::vector<Punkt>().swap(s.pixel);
-            std::vector<Punkt>().swap(s.linie);
-        }
+        if (mitSpuren() && nimmtTeil(b))
+            spuren_[I(b)].anlegen(spurLaenge_);
+        else
+            spuren_[I(b)].freigeben();
     }
-    letzterSchritt_ = -1;
-    projektion_ = {};
-    erneuerungen_ = 0;
+    erneuerung_.zuruecksetzen();
 
     bahnen_.dimensionieren(lauf.bahnpunkteFaktor);
     if (!mitBahnen())
@@ -165,12 +156,8 @@ astro::Kopfangaben Ueberblick::kopfangaben(sprache::Sprache s) const
 
 astro::Status Ueberblick::bahnenErneuern(int n, Ansicht& ansicht)
 {
-    if (!mitBahnen())
+    if (!mitBahnen() || !erneuerung_.faellig(n, schrittweite_, auswahl_[I(KoerperChiron)], false))
         return astro::Status::Ok();
-    const double erneuerung = BahnErneuerung(auswahl_[I(KoerperChiron)]);
-    if (n * schrittweite_ <= erneuerung * (erneuerungen_ + 1))
-        return astro::Status::Ok();
-    ++erneuerungen_;
     return bahnenBerechnen(t0_ + n * schrittweite_, ansicht);
 }
 
@@ -212,14 +199,9 @@ astro::Status Ueberblick::schritt(int n, Zeichenflaeche* z, Ansicht& ansicht, co
         mitte = *p;
     }
 
-    // Trails are re-projected as a whole when the view changed since they
-    // were last projected; otherwise only the newest point is.
+    // Trails keep their projected points: the trace cache projects again
+    // as a whole only after a view change, otherwise only the newest point.
     const int j = spurIndex(n);
-    const Projektion jetzt{ansicht.Zoom,    ansicht.Massstab, ansicht.Hoehenfaktor, ansicht.WinkelX,
-                           ansicht.WinkelY, ansicht.WinkelZ,  ansicht.MitteX,       ansicht.MitteY};
-    const bool neu = r.alleNeuProjizieren || ansicht.NeuZeichnen || !(jetzt == projektion_) ||
-                     (letzterSchritt_ != n && letzterSchritt_ != n - 1) || !zeichnen;
-    bool spurenVeraltet = false;
 
     liste_.leeren();
     for (int b = erster_; b <= letzter_; ++b) {
@@ -243,14 +225,10 @@ astro::Status Ueberblick::schritt(int n, Zeichenflaeche* z, Ansicht& ansicht, co
             k.R = KugelradiusOhneEntfernungen;
             v = astro::KugelZuXYZ(k);
         }
-        if (mitSpuren()) {
-            Spur& sp = spuren_[I(b)];
-            sp.punkte[I(j)] = v;
-        }
-        if (!zeichnen) {
-            spurenVeraltet = true;
+        if (mitSpuren())
+            spuren_[I(b)].setzen(j, v);
+        if (!zeichnen)
             continue;
-        }
         ansicht.PerspektivKoordinaten(v.X, v.Y, v.Z);
         const int px = ansicht.BildX, py = ansicht.BildY;
         if (!e_.ohneEntfernungen)
@@ -262,15 +240,7 @@ astro::Status Ueberblick::schritt(int n, Zeichenflaeche* z, Ansicht& ansicht, co
             liste_.hinzufuegen(sonneVomZentrum ? 0 : (b == 0 ? KoerpercodeMond : b), px, py, schluessel);
 
         if (mitSpuren()) {
-            Spur& sp = spuren_[I(b)];
-            if (neu) {
-                for (int i = 0; i < j; ++i) {
-                    const Raumpunkt& q = sp.punkte[I(i)];
-                    ansicht.PerspektivKoordinaten(q.X, q.Y, q.Z);
-                    sp.pixel[I(i)] = {ansicht.BildX, ansicht.BildY};
-                }
-            }
-            sp.pixel[I(j)] = {px, py};
+            const std::vector<Punkt>& linie = spuren_[I(b)].projizieren(ansicht, r.alleNeuProjizieren);
             if (versteckt)
                 continue;
             Farbe farbe = s.IntFarbeBahnen;
@@ -278,16 +248,9 @@ astro::Status Ueberblick::schritt(int n, Zeichenflaeche* z, Ansicht& ansicht, co
                 farbe = s.IntFarbeSonnenbahn;
             else if (e_.farbig)
                 farbe = KoerperFarbe(s, b == 0 ? KoerpercodeMond : b);
-            sp.linie.assign(sp.pixel.begin(), sp.pixel.begin() + j + 1);
             z->stift(farbe, s.IntBahndicke);
-            z->polylinie(sp.linie);
+            z->polylinie(linie);
         }
-    }
-    if (zeichnen && !spurenVeraltet) {
-        projektion_ = jetzt;
-        letzterSchritt_ = n;
-    } else {
-        letzterSchritt_ = -2;
     }
 
     if (!zeichnen)
@@ -304,21 +267,19 @@ astro::Status Ueberblick::schritt(int n, Zeichenflaeche* z, Ansicht& ansicht, co
                        s.IntRanddicke);
     }
 
-    if (r.zentrumMarkieren)
-        ZentrumMarkieren(*z, s, ansicht.MitteX, ansicht.MitteY);
-    if (r.massstab) {
-        Massstabsart art;
-        art.ohneEntfernungen = e_.ohneEntfernungen;
-        MassstabZeichnen(*z, ansicht, s, ansicht.Massstabswert, art);
-    }
-    if (r.legende)
-        legendeZeichnen(*z, ansicht, s, r, n);
+    // The common tail; the zodiac was drawn first, under the orbits.
+    Rahmenschalter schluss;
+    schluss.zentrumMarkieren = r.zentrumMarkieren;
+    schluss.massstab = r.massstab;
+    schluss.legende = r.legende;
+    Massstabsart art;
+    art.ohneEntfernungen = e_.ohneEntfernungen;
+    RahmenSchluss(*z, ansicht, s, schluss, r.legende ? legende(r, n) : Legendendaten{}, art);
     ansicht.NeuZeichnen = false;
     return astro::Status::Ok();
 }
 
-void Ueberblick::legendeZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s,
-                                 const Ueberblicksrahmen& r, int n) const
+Legendendaten Ueberblick::legende(const Ueberblicksrahmen& r, int n) const
 {
     Legendendaten l;
     l.darstellung = LegendeUeberblick;
@@ -330,7 +291,7 @@ void Ueberblick::legendeZeichnen(Zeichenflaeche& z, const Ansicht& a, const Eins
             l.koerper.push_back({b, b == e_.zentrum});
     l.sonneImZentrum = e_.zentrum == 0;
     l.mondImUeberblick = auswahl_[0];
-    LegendeZeichnen(z, a, s, l);
+    return l;
 }
 
 } // namespace figures

@@ -11,11 +11,14 @@
 
 #include "astro/Datenausgabe.h"
 #include "astro/Ergebnis.h"
+#include "astro/Gueltigkeit.h"
 #include "figures/Ansicht.h"
 #include "figures/Bahnen.h"
 #include "figures/Einstellungssatz.h"
 #include "figures/Hintergrund.h"
 #include "figures/Punktliste.h"
+#include "figures/Rahmen.h"
+#include "figures/Spurcache.h"
 #include "figures/Zeichenflaeche.h"
 
 #include <array>
@@ -66,7 +69,7 @@ struct Ueberblicksrahmen {
 struct Ueberblickslauf {
     int maxSchritte = 12000;         // trails start again after MaxSchritte + 1 steps
     int bahnpunkteFaktor = 1;
-    double gueltigkeitsgrenze = 9999999.0;
+    double gueltigkeitsgrenze = astro::GrenzeNormal;
     bool mitPraezession = false;
 };
 
@@ -104,17 +107,14 @@ public:
     const Punktliste& punktliste() const { return liste_; }
     const Bahnpunkte& bahnen() const { return bahnen_; }
 
+    // The trail of body b (empty without trails).
+    const Spurcache& spur(int b) const { return spuren_[static_cast<size_t>(b)]; }
+
 private:
-    struct Spur {
-        std::vector<Raumpunkt> punkte;
-        std::vector<Punkt> pixel;  // projected points; sized once, drawn up to the index
-        std::vector<Punkt> linie;  // the polyline handed to the canvas (capacity kept)
-    };
     bool nimmtTeil(int b) const { return auswahl_[static_cast<size_t>(b)] || (b == e_.zentrum && b != 0); }
     astro::Ergebnis<Raumpunkt> ort(int b, double t) const;
     astro::Status bahnenBerechnen(double tag, Ansicht& ansicht);
-    void legendeZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, const Ueberblicksrahmen& r,
-                         int n) const;
+    Legendendaten legende(const Ueberblicksrahmen& r, int n) const;
 
     UeberblickEingabe e_;
     Ueberblickslauf lauf_;
@@ -124,15 +124,8 @@ private:
     double schrittweite_ = 1;
     double t0_ = 0;
     int spurLaenge_ = 12001;
-    int letzterSchritt_ = -1;
-    int erneuerungen_ = 0;
-    std::array<Spur, 22> spuren_;
-    // View parameters the trail pixels were projected with.
-    struct Projektion {
-        double zoom = 0, massstab = 0, hoehenfaktor = 0, wx = 0, wy = 0, wz = 0;
-        int mx = 0, my = 0;
-        bool operator==(const Projektion&) const = default;
-    } projektion_;
+    Bahnerneuerung erneuerung_;
+    std::array<Spurcache, 22> spuren_;
     Bahnpunkte bahnen_;
     Punktliste liste_;
 };

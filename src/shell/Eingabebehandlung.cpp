@@ -1,5 +1,7 @@
 #include "shell/Eingabebehandlung.h"
 
+#include "astro/Gueltigkeit.h"
+
 #include "astro/Zeit.h"
 
 #include <charconv>
@@ -136,13 +138,19 @@ std::optional<double> ZahlLesen(std::string_view text)
 
 double StartWert(std::string_view text) { return ZahlLesen(text).value_or(0.0); }
 
-Startbereich BereichDerKlasse(int klasse)
+astro::Startbereichsfall FallDerKlasse(int klasse)
 {
     switch (klasse) {
-    case 1: return {-18262487.0, 15000000.0, "eingabe.bereich.1", "eingabe.hinweis.1"};
-    case 3: return {-2600000.0, 2000000.0, "eingabe.bereich.3", "eingabe.hinweis.3"};
-    default: return {-9999999.0, 7000000.0, "eingabe.bereich.2", "eingabe.hinweis.2"};
+    case 1: return astro::Startbereichsfall::Aeussere;
+    case 3: return astro::Startbereichsfall::Eng;
+    default: return astro::Startbereichsfall::Standard;
     }
+}
+
+Startbereich BereichDerKlasse(int klasse)
+{
+    const astro::Startbereich& b = astro::StartbereichFuer(FallDerKlasse(klasse));
+    return {b.minimum, b.maximum, b.meldungsSchluessel.data(), b.hinweisSchluessel.data()};
 }
 
 int StartKlasse(bool hoheGenauigkeitOderMond, bool nurJupiterBisPluto, bool schmal)

@@ -47,7 +47,9 @@ std::optional<double> ZahlLesen(std::string_view text);
 double StartWert(std::string_view text);
 
 // The three validity ranges of a start day (class 1, 2, 3) with the keys of
-// their message and of the field hint.
+// their message and of the field hint, from the one table of validity
+// ranges (astro/Gueltigkeit): class 1 the outer planets' range, 2 the
+// standard range, 3 the narrow range of high accuracy and the Moon.
 struct Startbereich {
     double kleinster;
     double groesster;

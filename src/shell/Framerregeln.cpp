@@ -1,6 +1,5 @@
 #include "shell/Framerregeln.h"
 
-#include "figures/Bahnen.h"
 #include "figures/Hintergrund.h"
 #include "figures/Punktliste.h"
 
@@ -10,20 +9,10 @@
 
 namespace shell {
 
-void RahmenHintergrund(Laufkontext& l)
+void RahmenHintergrund(Laufdienste& l)
 {
     if (l.k.intBilditem >= 0)
-        figures::DXHintergrund(l.host.flaeche(), l.k.intBilditem);
-}
-
-bool Bahnerneuerung::faellig(int schritt, double schrittweite, bool mitChiron, bool fertig)
-{
-    if (fertig)
-        return false;
-    if (schritt * schrittweite <= figures::BahnErneuerung(mitChiron) * (erneuert_ + 1))
-        return false;
-    ++erneuert_;
-    return true;
+        figures::DXHintergrund(l.flaeche, l.k.intBilditem);
 }
 
 bool OhnePlaneten(const Laufzustand& z, const Laufkonfiguration& k)
@@ -32,25 +21,23 @@ bool OhnePlaneten(const Laufzustand& z, const Laufkonfiguration& k)
            (k.drehungDerFiguren && z.KonjIndex > z.FigurenAnzahl);
 }
 
-void RahmenSchluss(Laufkontext& l, figures::Ansicht& a, const figures::Einstellungssatz& s, int zentrum,
-                   figures::Legendendaten legende, const figures::Massstabsart& massstab)
+figures::Rahmenschalter Rahmenschalter(const Laufzustand& z, const Laufkonfiguration& k, int zentrum)
 {
-    figures::Zeichenflaeche& f = l.host.flaeche();
-    if (l.k.ergebnisSofort && l.k.sonneZentrum && zentrum == 0)
-        figures::PlanetZeichnen(f, a.MitteX, a.MitteY, std::max(s.IntASonne, 1), s.IntFarbeLiniePlaneten,
-                                figures::KoerperFarbe(s, 0), s.IntRanddicke);
-    if (l.k.zentrumMarkieren)
-        figures::ZentrumMarkieren(f, s, a.MitteX, a.MitteY);
-    if (l.k.massstab)
-        figures::MassstabZeichnen(f, a, s, a.Massstabswert, massstab);
-    if (l.k.tierkreis != TierkreisArt::Keiner)
-        figures::Tierkreis(f, a, s, l.k.tierkreis == TierkreisArt::Zeichen,
-                           {l.z.AktuellerTag, l.k.mitPraezession, false});
-    if (l.k.legende) {
-        legende.ohnePlaneten = OhnePlaneten(l.z, l.k);
-        legende.mitPraezession = l.k.mitPraezession;
-        figures::LegendeZeichnen(f, a, s, legende);
-    }
+    figures::Rahmenschalter r;
+    r.sonneImZentrum = k.ergebnisSofort && k.sonneZentrum && zentrum == 0;
+    r.zentrumMarkieren = k.zentrumMarkieren;
+    r.massstab = k.massstab;
+    r.tierkreis = static_cast<figures::Tierkreisart>(static_cast<int>(k.tierkreis));
+    r.lage = {z.AktuellerTag, k.mitPraezession, false};
+    r.legende = k.legende;
+    return r;
+}
+
+void RahmenSchluss(Laufdienste& l, int zentrum, figures::Legendendaten legende, const figures::Massstabsart& massstab)
+{
+    legende.ohnePlaneten = OhnePlaneten(l.z, l.k);
+    legende.mitPraezession = l.k.mitPraezession;
+    figures::RahmenSchluss(l.flaeche, l.ansicht, l.einstellungen, Rahmenschalter(l.z, l.k, zentrum), legende, massstab);
 }
 
 // ---------------------------------------------------------------------------
@@ -103,7 +90,7 @@ int EreignissePassieren(Laufzustand& z, const Laufkonfiguration& k, std::span<co
     return passiert;
 }
 
-bool ErgebnisSofort(Laufkontext& l, Ereigniszeile zeile)
+bool ErgebnisSofort(Laufdienste& l, Ereigniszeile zeile)
 {
     Laufzustand& z = l.z;
     if (!l.k.ergebnisSofort)
@@ -117,11 +104,11 @@ bool ErgebnisSofort(Laufkontext& l, Ereigniszeile zeile)
             zeile(i, i);
         if ((i + 1) % ZeilenJePumpen != 0)
             continue;
-        l.host.pumpEvents();
+        l.lauf.nachrichtenVerarbeiten();
         if (z.Abbruch) {
             // Beenden released the arrays: nothing more may be read.
             if (z.LaufAktiv)
-                l.engine.beenden();
+                l.lauf.beenden();
             return false;
         }
     }
@@ -143,7 +130,7 @@ int Verschiebeanzahl(const Laufzustand& z, size_t groesse)
 
 } // namespace
 
-void DrehungArrayVerschieben(Laufspeicher& sp, const Laufzustand& z, Darstellung d, int mittelpunktwahl,
+void DrehungArrayVerschieben(Laufspeicher& sp, const Laufzustand& z, bool einKoerper, int mittelpunktwahl,
                              bool mitMittelpunkten)
 {
     const int n = Verschiebeanzahl(z, sp.Ereignistage.size());
@@ -151,7 +138,6 @@ void DrehungArrayVerschieben(Laufspeicher& sp, const Laufzustand& z, Darstellung
         return;
     // Moon and barycentre store one body per event and have no link lines:
     // row 1 only, never mid-points.
-    const bool einKoerper = d == Darstellung::Mond || d == Darstellung::Baryzentrum;
     const int zeilen = einKoerper ? 1 : 3;
     links(sp.Ereignistage, n);
     for (int j = 0; j < zeilen; ++j) {
@@ -186,7 +172,7 @@ void NaechsteFigurZuweisen(const Laufzustand& z, std::span<const double> tage, F
     zuweisen(f, tage[static_cast<size_t>(f - 1)] + z.SynodischePeriode);
 }
 
-void zNachjustieren(Laufzustand& z, const Laufkonfiguration& k, const Laufspeicher& sp, Darstellung d)
+void zNachjustieren(Laufzustand& z, const Laufkonfiguration& k, const Laufspeicher& sp, Nachjustierung art)
 {
     z.Rueckschritte = 0;
     const double w = z.Schrittweite;
@@ -195,11 +181,11 @@ void zNachjustieren(Laufzustand& z, const Laufkonfiguration& k, const Laufspeich
     int c = z.KonjIndex;
     if (k.drehungDerFiguren)
         c = std::min(c, z.FigurenAnzahl);
-    if ((d == Darstellung::Mond || d == Darstellung::Baryzentrum) && k.ergebnisSofort)
+    if (art.einKoerper && k.ergebnisSofort)
         c -= 1;
     double ziel = 0;
     bool mitZiel = false;
-    if (d == Darstellung::DreiPlaneten && k.ergebnisSofort && z.KonjIndex == 0) {
+    if (art.sofortBisGrenze && k.ergebnisSofort && z.KonjIndex == 0) {
         ziel = z.Gueltigkeitsgrenze;
         mitZiel = true;
     } else if (c >= 0 && c < static_cast<int>(sp.Ereignistage.size())) {

@@ -1,12 +1,14 @@
 #pragma once
-// Rules every representation's frame shares: the star background, when the
-// orbits are due again, whether the planets are still drawn, and the common
-// tail (Sun in the centre, centre mark, scale bar, zodiac, legend).
+// Rules every representation's frame shares that read the run state: the
+// star background, whether the planets are still drawn, the common tail
+// (drawn by figures::RahmenSchluss with the menu's switches), the events
+// passed, "Ergebnis sofort", the kept figures and the clock synchronisation.
 
 #include "figures/Ansicht.h"
 #include "figures/Einstellungssatz.h"
 #include "figures/Legende.h"
-#include "shell/Hauptprozedur.h"
+#include "figures/Rahmen.h"
+#include "shell/Darstellungsablauf.h"
 #include "shell/Verweis.h"
 
 #include <span>
@@ -14,31 +16,23 @@
 namespace shell {
 
 // The chosen star background, unless none (-1).
-void RahmenHintergrund(Laufkontext& l);
+void RahmenHintergrund(Laufdienste& l);
 
-// Orbit refresh: due whenever Schritt x Schrittweite passes another
-// BahnErneuerung (90500 days, 14610 with Chiron) since the start of the run.
-// Never once the run is complete.
-class Bahnerneuerung {
-public:
-    void zuruecksetzen() { erneuert_ = 0; }
-    bool faellig(int schritt, double schrittweite, bool mitChiron, bool fertig);
-    int anzahl() const { return erneuert_; }
-
-private:
-    int erneuert_ = 0;
-};
+using figures::Bahnerneuerung;
 
 // The planets are no longer drawn in this step: "Planeten nur zu Beginn"
 // past NurBisIndex, "Ergebnis sofort", or kept figures past FigurenAnzahl.
 bool OhnePlaneten(const Laufzustand& z, const Laufkonfiguration& k);
 
-// The tail of a frame, in this order: the Sun at the centre ("Ergebnis
-// sofort" with "Sonne ins Zentrum" and the Sun as centre), the centre mark,
-// the scale bar for Massstabswert, the zodiac band, the legend (its code in
-// `legende.darstellung`, `ohnePlaneten` taken from the run).
-void RahmenSchluss(Laufkontext& l, figures::Ansicht& a, const figures::Einstellungssatz& s, int zentrum,
-                   figures::Legendendaten legende, const figures::Massstabsart& massstab = {});
+// The switches of the frame tail from the menu options of the run: the Sun
+// at the centre ("Ergebnis sofort" with "Sonne ins Zentrum" and the Sun as
+// centre), the centre mark, the scale bar, the zodiac at AktuellerTag, the
+// legend.
+figures::Rahmenschalter Rahmenschalter(const Laufzustand& z, const Laufkonfiguration& k, int zentrum);
+// The tail of a frame (figures::RahmenSchluss) with those switches; the
+// legend's code is in `legende.darstellung`, `ohnePlaneten` is the run's.
+void RahmenSchluss(Laufdienste& l, int zentrum, figures::Legendendaten legende,
+                   const figures::Massstabsart& massstab = {});
 
 // ---------------------------------------------------------------------------
 // Events. The representations driven by events (2 and 3 planets, Moon,
@@ -84,7 +78,7 @@ int EreignissePassieren(Laufzustand& z, const Laufkonfiguration& k, std::span<co
 // the run is ended (Beenden, unless it already was) and false is returned:
 // the frame must return at once, the run's arrays are released. Without
 // "Ergebnis sofort" nothing happens.
-bool ErgebnisSofort(Laufkontext& l, Ereigniszeile zeile);
+bool ErgebnisSofort(Laufdienste& l, Ereigniszeile zeile);
 constexpr int ZeilenJePumpen = 30;
 
 // Kept figures: slots 0 .. FigurenAnzahl - 1 take the contents of the next
@@ -92,7 +86,8 @@ constexpr int ZeilenJePumpen = 30;
 // and 3 otherwise; outside Moon and barycentre the mid-points too when
 // `mitMittelpunkten` and the mid-point choice is item 0 or 1, mid-points or
 // centres of gravity).
-void DrehungArrayVerschieben(Laufspeicher& sp, const Laufzustand& z, Darstellung d, int mittelpunktwahl,
+// `einKoerper`: the Moon and barycentre representations.
+void DrehungArrayVerschieben(Laufspeicher& sp, const Laufzustand& z, bool einKoerper, int mittelpunktwahl,
                              bool mitMittelpunkten);
 // Two planets: the same for the star corners (row 2) and days of the
 // conjunction or the opposition store.
@@ -111,6 +106,10 @@ void NaechsteFigurZuweisen(const Laufzustand& z, std::span<const double> tage, F
 // "Ergebnis sofort" before any event run to the validity limit. Rueckschritte
 // = the steps skipped by this call, so that Pausenfunktion can step back
 // over them; AktuellerTag follows the step.
-void zNachjustieren(Laufzustand& z, const Laufkonfiguration& k, const Laufspeicher& sp, Darstellung d);
+struct Nachjustierung {
+    bool einKoerper = false;     // Moon and barycentre
+    bool sofortBisGrenze = false; // 3 planets
+};
+void zNachjustieren(Laufzustand& z, const Laufkonfiguration& k, const Laufspeicher& sp, Nachjustierung art);
 
 } // namespace shell

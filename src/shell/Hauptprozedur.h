@@ -1,12 +1,17 @@
 #pragma once
 // The run engine: Hauptprozedur performs one run of the chosen
 // representation (set-up, preparation, then one loop iteration per step),
-// and Beenden ends it. It reaches the windows only through LaufHost.
+// and Beenden ends it. It reaches the windows only through LaufHost and the
+// representation only through its Darstellungsablauf: it keeps the order of
+// the loop, the host calls, the idle time-out and the lost surface, and
+// reads everything that differs between representations from the run's
+// Laufregeln.
 
 #include "astro/Datenausgabe.h"
 #include "astro/Positionsquellen.h"
 #include "figures/Ansicht.h"
 #include "figures/Einstellungssatz.h"
+#include "shell/Darstellungsablauf.h"
 #include "shell/LaufHost.h"
 #include "shell/Laufkonfiguration.h"
 #include "shell/Laufzustand.h"
@@ -18,48 +23,23 @@
 
 namespace shell {
 
-class Hauptprozedur;
-
-// What a representation sees of the run.
-struct Laufkontext {
-    Laufzustand& z;
-    const Laufkonfiguration& k;
-    Laufspeicher& speicher;
-    LaufHost& host;
-    Hauptprozedur& engine;
-};
-
-// One representation (overview, two planets, ...): its preparation and its
-// frame. Registered with the engine, so new representations need no change
-// of the engine.
-class Darstellungsablauf {
-public:
-    virtual ~Darstellungsablauf() = default;
-    // Preparation after the common set-up: bodies, start, step width,
-    // counts, scale, pre-calculation. Returns false when the run must end
-    // (cancelled count dialog, Beenden during a pre-calculation).
-    virtual bool vorbereiten(Laufkontext& l) = 0;
-    // Draws the frame of the current step (the surface is already cleared).
-    virtual void schritt(Laufkontext& l) = 0;
-};
-
 // Delay after each step for tempo 1..10 (800 ms ... 0 ms).
 int WartezeitAusTempo(int tempo);
-
-// The start text "Velmora" / "DAS PROGRAMM" in red on the surface (no flip).
-void StarttextZeichnen(figures::Zeichenflaeche& f, double schriftfaktor);
 
 // The idle time-out of a paused or complete run, seconds.
 constexpr double RuhezeitGrenze = 5 * 60;
 
-class Hauptprozedur {
+class Hauptprozedur : private Laufbedienung {
 public:
-    Hauptprozedur(Laufzustand& z, Laufkonfiguration& k, LaufHost& host);
+    Hauptprozedur(Laufzustand& z, const Laufkonfiguration& k, LaufHost& host);
 
+    // The run of each representation (the program entry fills this from its
+    // table of representations; tests register their own).
     void registrieren(Darstellung d, std::unique_ptr<Darstellungsablauf> ablauf);
     Darstellungsablauf* ablauf(Darstellung d) const;
 
-    // The representation of the next run (dMysterium in MysteriumModus).
+    // The representation of the next run: the start phase, the solid mode,
+    // else the checked menu item.
     Darstellung darstellung() const;
 
     // Performs a whole run; returns when it has ended.
@@ -67,15 +47,10 @@ public:
 
     // Beenden: ends the run at the next test point and unlocks the interface.
     // Harmless while idle.
-    void beenden();
+    void beenden() override;
     // The question of "Planeten nur zu Beginn" (up to which conjunction or
     // constellation planets are drawn); false when it was cancelled.
     bool EingabeNurzuBeginn();
-    // Cancel in the count dialog of an immediate-result run: "Ergebnis
-    // sofort" off, then Beenden.
-    void AbbrechenSofort();
-    // The pre-calculation counter on the panel, after processing messages.
-    void progressAnzeige(int n);
     // Pause/Weiter.
     void pauseUmschalten();
     // One step back so that the paused or complete loop draws the same step.
@@ -83,23 +58,26 @@ public:
     // Something the user steers changed (slider, zoom): restarts the idle time.
     void ruhezeitStempeln();
 
-    // The validity message key for the current run's limit.
-    std::string gueltigkeitsText() const;
+    // The rules of the run under way (of the last run when idle).
+    const Laufregeln& regeln() const { return regeln_; }
+    // The centre may be dragged now.
+    bool zentrumZiehbar() const { return !z_.LaufAktiv || regeln_.zentrumZiehbar; }
 
     Laufspeicher& speicher() { return speicher_; }
+    // The services a run gets (also for tests that call the frame rules).
+    Laufdienste dienste();
+    Laufbedienung& bedienung() { return *this; }
 
-    // Hooks filled by later layers: the date text of a day number, the start
-    // animation frame (returns true when the animation has ended), the
-    // solids of a Mysterium frame, the end of a data-only output.
+    // The date text of a day number (set by the program entry).
     std::function<std::string(double)> datumFormatierer;
-    std::function<bool(Laufkontext&)> startanimation;
-    std::function<void(Laufkontext&)> solidsZeichnen;
-    std::function<void()> datenOnlyBeenden;
     // The data output table of the window: representations write their
     // header and rows through it (nullptr: no table). datenausgabeBeginn
-    // prepares it at run start, once the run is known to be data-only or not
-    // (arguments: this run, the previous run).
+    // prepares it at run start, once the rules of the run are known
+    // (arguments: this run's rules, whether the previous run was data-only);
+    // datenOnlyBeenden finishes a data-only output.
     astro::Datenausgabe* datenausgabe = nullptr;
+    std::function<void(const Laufregeln&, bool vorigerDatenOnly)> datenausgabeBeginn;
+    std::function<void()> datenOnlyBeenden;
 
     // What the representations draw and compute with (set by the main
     // window): the view state, which the engine brings in step with the run
@@ -109,37 +87,41 @@ public:
     const figures::Einstellungen* einstellungen = nullptr;
     std::shared_ptr<astro::Positionsrechner> rechner;
     void ansichtAbgleichen();
-    std::function<void(bool datenOnly, bool vorigerDatenOnly)> datenausgabeBeginn;
     int iterationen() const { return iterationen_; }
 
 private:
     bool einrichten();
-    bool vorbereiten();
     void hauptschleife();
-    void mysteriumFrame();
     void leeren();
-    void startanimationEnde();
-    void Starttext();
     // Advance and end test; returns false when the loop must end.
     bool weiterUndEndtest();
-    bool langzeitEndtest();
     void fertigBehandlung();
-    void zeichnenGeschuetzt(void (Hauptprozedur::*f)());
-    void representationsFrame();
+    template <class F> void zeichnenGeschuetzt(F&& f);
     void Fehlerbehandlung();
     void labelsAktualisieren();
-    std::string datumsText(double tag) const;
+
+    // Laufbedienung
+    void sofortAbbrechen() override;
+    void programmBeenden() override;
+    void nachrichtenVerarbeiten() override;
+    void zaehlerAnzeigen(bool sichtbar, const std::string& text) override;
+    Antwort meldung(Meldungsart art, const std::string& titel, const std::string& text) override;
+    bool zahlAbfragen(const std::string& label, int vorschlag, int minimum, int maximum, int& wert) override;
+    std::string gueltigkeitsText() const override;
+    std::string datumsText(double tag) const override;
 
     Laufzustand& z_;
-    Laufkonfiguration& k_;
+    const Laufkonfiguration& k_;
     LaufHost& host_;
     Laufspeicher speicher_;
     std::map<Darstellung, std::unique_ptr<Darstellungsablauf>> ablaeufe_;
-    Darstellung laufDarstellung_ = Darstellung::Ueberblick;
-    bool laufIstDatenOnly_ = false;
+    // The run of the last run (the placeholder before the first one).
+    std::unique_ptr<Darstellungsablauf> platzhalter_ = PlatzhalterAblauf();
+    Darstellungsablauf* lauf_ = platzhalter_.get();
+    Laufregeln regeln_;
+    figures::Ansicht eigeneAnsicht_;
+    figures::Einstellungssatz standardEinstellungen_;
     bool vorigerLaufDatenOnly_ = false;
-    bool startanimationFertig_ = false;
-    bool ueberspringeWartezeit_ = false;
     int iterationen_ = 0;
 };
 

@@ -5,6 +5,7 @@
 // tests implement it with a scripted fake and a fake clock.
 
 #include "figures/Zeichenflaeche.h"
+#include "shell/Laufkonfiguration.h"
 
 #include <string>
 
@@ -58,8 +59,9 @@ public:
     // while it is under way (and unlock them again in Beenden).
     virtual void oberflaecheSperren(bool gesperrt) = 0;
     virtual void menueSichtbar(bool sichtbar) = 0;
-    // The engine changed the run configuration (a menu check mark).
-    virtual void konfigurationGeaendert() = 0;
+    // A run switches a menu option off (its check mark and the run
+    // configuration follow).
+    virtual void optionAbschalten(Laufoption o) = 0;
     virtual void bedienfeldZeigen() = 0;
     // The drawing surface's colour depth changed: the program must end.
     virtual void programmBeenden() = 0;

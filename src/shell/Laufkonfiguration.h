@@ -1,7 +1,9 @@
 #pragma once
 // What the next run is made of: the representation, the menu options and the
 // persisted settings that a run reads. The main window keeps it in step with
-// its menu check marks; the run engine only reads it.
+// its menu check marks; the run engine and the runs only read it (a run that
+// must switch an option off asks the host, LaufHost::optionAbschalten). What
+// a representation's dialog holds is that run's own input record.
 
 #include "figures/Farbe.h"
 
@@ -15,7 +17,14 @@ enum class Darstellung {
     Mond,
     Rotationen,
     Langzeit,
-    Mysterium,
+    Mysterium,  // the solid mode ("Platon/Kepler")
+    Startphase, // the start animation and the start text
+};
+
+// The menu options a run may have to switch off.
+enum class Laufoption {
+    ErgebnisSofort,       // the count dialog was cancelled
+    PlanetenNurZuBeginn,  // the question was cancelled, or the run used it once
 };
 
 enum class Koerper3D { Tetraeder, Hexaeder, Oktaeder, Ikosaeder, Dodekaeder, Dodekaederstern, Ikosaederstern, Anzahl };
@@ -51,16 +60,6 @@ struct Laufkonfiguration {
     figures::Farbe intFarbeHintergrund = 0;
     bool boolAnfangsanimation = true;
     bool boolZitateAnzeigen = true;
-
-    // Options of the chosen representation's dialog that the run loop itself
-    // needs (the dialogs fill them in).
-    bool nurDatenausgabe = false;         // overview "nur Datenausgabe"
-    bool ohneEntfernungen = false;        // overview "Darstellung ohne Entfernungen"
-    bool mondSpurZeichnen = false;        // Moon "Spur zeichnen"
-    bool bahnsphaeren = false;            // long-term "Bahnsphären"
-    bool schleifen2Pl = false;            // 2 planets with loops
-    bool konjunktionsstern = false;       // 2 planets "Konjunktionsstern"
-    bool oppositionsstern = false;        // 2 planets "Oppositionsstern"
 
     int beispielSchrittgrenze = 12000;
     int beispielKonstellationsgrenze = 1200;

@@ -1,8 +1,10 @@
 #pragma once
-// The flags, counters, times and bodies of the run in progress. One instance,
+// The flags, counters, times and bodies of the run in progress; what only
+// one representation counts lives in its run (Darstellungsablauf). One instance,
 // owned by the main window; the run engine writes it, the window's handlers
 // only set flags and view values that the loop reads at its next iteration.
 
+#include "astro/Gueltigkeit.h"
 #include "figures/Punktliste.h"
 #include "shell/Laufkonfiguration.h"
 
@@ -43,15 +45,12 @@ struct Laufzustand {
     int OppoIndex = 0;
     int Vorausanzahl = 0;
     int Rueckschritte = 0;
-    int MondSpurZaehler = 0;
-    int LangzeitSchritt = 0;
-    int MetamorphoseZaehler = 0;
-    int Sternmodus = 0;                // 2 planets: 0 none, 1 conj., 2 opp., 3 both conj. first, 4 both opp. first
 
     double Starttag = 0;
     double AktuellerTag = 0;
     double Schrittweite = 1;
-    double Gueltigkeitsgrenze = 9999999.0;
+    double Gueltigkeitsgrenze = astro::GrenzeNormal;
+    astro::Grenzfall Grenzfall = astro::Grenzfall::Normal; // whose limit Gueltigkeitsgrenze is (its message)
     double SynodischePeriode = 0;
     double Ereignistag = 0;
 
@@ -81,10 +80,6 @@ struct Laufzustand {
     int Bahnpunktzahl = 118;
     double Bahnschrittfaktor = 0.75;
 
-    // Remembered counts of the count dialog per representation.
-    int gemerkteAnzahlRotationen = 500, gemerkteAnzahlMond = 500, gemerkteAnzahlBary = 500;
-    int gemerkteAnzahl3Pl = 500, gemerkteAnzahl2Pl = 5000;
-
     // Screen metrics at program start.
     int StartBildschirmBreite = 0, StartBildschirmHoehe = 0, StartFarbtiefe = 0;
     double PixelProZoll = 96;
@@ -93,6 +88,15 @@ struct Laufzustand {
 
     int TierkreisTaste = 0;
 };
+
+// The representation of the next run: the start phase, the solid mode
+// ("MysteriumModus"), else the checked item of the "Darstellung" menu.
+inline Darstellung LaufDarstellung(const Laufzustand& z, const Laufkonfiguration& k)
+{
+    if (z.Startphase)
+        return Darstellung::Startphase;
+    return z.MysteriumModus ? Darstellung::Mysterium : k.menueDarstellung;
+}
 
 // The events of one kind of the two-planet representation (conjunctions or
 // oppositions): the day of each event and X, Y, Z (10^6 km) of rows 1 to 3

@@ -1,6 +1,7 @@
 #include "shell/TForm1.h"
 
 #include "figures/Hintergrund.h"
+#include "shell/MysteriumAblauf.h"
 #include "shell/TEingabeSofort.h"
 #include "shell/TFormBedienfeld.h"
 #include "sprache/Sprache.h"
@@ -41,21 +42,6 @@ QElapsedTimer& uhr()
     }();
     return t;
 }
-
-struct DarstellungsEintrag {
-    Darstellung d;
-    const char* schluessel;
-    Qt::Key taste;
-};
-const DarstellungsEintrag kDarstellungen[] = {
-    {Darstellung::Ueberblick, "menu.ueberblick", Qt::Key_F8},
-    {Darstellung::ZweiPlaneten, "menu.2planeten", Qt::Key_F2},
-    {Darstellung::DreiPlaneten, "menu.3planeten", Qt::Key_F3},
-    {Darstellung::Baryzentrum, "menu.baryzentrum", Qt::Key_F4},
-    {Darstellung::Mond, "menu.mond", Qt::Key_F5},
-    {Darstellung::Rotationen, "menu.rotationen", Qt::Key_F6},
-    {Darstellung::Langzeit, "menu.langzeit", Qt::Key_F7},
-};
 
 struct MenueEintrag {
     Hauptmenue m;
@@ -119,6 +105,9 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern)
     setObjectName(QStringLiteral("TForm1"));
     engine_ = std::make_unique<Hauptprozedur>(z_, k_, *this);
     engine_->ansicht = &ansicht_;
+    // The window's own runs: the start phase and the solids of "Platon/Kepler".
+    engine_->registrieren(Darstellung::Startphase, std::make_unique<Startablauf>(*this));
+    engine_->registrieren(Darstellung::Mysterium, std::make_unique<MysteriumAblauf>());
 
     dxDraw1_ = new ZeichenWidget(this);
     setCentralWidget(dxDraw1_);
@@ -189,26 +178,14 @@ void TForm1::menuesAnlegen()
         menues_[m.m] = menue;
     }
     beenden1_ = menues_[Hauptmenue::Datei]->addAction(QString());
-    beenden1_->setObjectName(QStringLiteral("Beenden1"));
+    aktionen_.eintragen(Menuepunkt::Beenden1, beenden1_);
     connect(beenden1_, &QAction::triggered, this, &QWidget::close);
 
     darstellungsGruppe_ = new QActionGroup(this);
     darstellungsGruppe_->setExclusive(true);
-    for (const auto& e : kDarstellungen) {
-        QAction* a = menues_[Hauptmenue::Darstellung]->addAction(QString());
-        a->setCheckable(true);
-        a->setShortcut(QKeySequence(e.taste));
-        a->setData(static_cast<int>(e.d));
-        darstellungsGruppe_->addAction(a);
-        darstellungsAktionen_[e.d] = a;
-        gesperrt_.push_back(a);
-        const Darstellung d = e.d;
-        connect(a, &QAction::triggered, this, [this, d] { darstellungGewaehlt(d); });
-    }
-    darstellungsAktionen_[Darstellung::Ueberblick]->setChecked(true);
 
     ausgabe1_ = menues_[Hauptmenue::Ansicht]->addAction(QString());
-    ausgabe1_->setObjectName(QStringLiteral("Ausgabe1"));
+    aktionen_.eintragen(Menuepunkt::Ausgabe1, ausgabe1_);
     ausgabe1_->setCheckable(true);
     ausgabe1_->setChecked(true);
     ausgabe1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
@@ -222,6 +199,22 @@ void TForm1::menuesAnlegen()
 }
 
 QMenu* TForm1::menue(Hauptmenue m) const { return menues_.at(m); }
+
+QAction* TForm1::darstellungAnlegen(Darstellung d, const char* textSchluessel, const char* komponente, QKeySequence taste)
+{
+    QAction* a = menues_[Hauptmenue::Darstellung]->addAction(TQ(textSchluessel));
+    a->setObjectName(QString::fromLatin1(komponente));
+    a->setCheckable(true);
+    a->setShortcut(taste);
+    darstellungsGruppe_->addAction(a);
+    darstellungsAktionen_[d] = a;
+    darstellungsTexte_.emplace_back(a, textSchluessel);
+    gesperrt_.push_back(a);
+    connect(a, &QAction::triggered, this, [this, d] { darstellungGewaehlt(d); });
+    if (d == k_.menueDarstellung)
+        a->setChecked(true);
+    return a;
+}
 
 QAction* TForm1::darstellungsAktion(Darstellung d) const
 {
@@ -244,8 +237,8 @@ void TForm1::retranslate()
     setWindowTitle(TQ("form1.titel"));
     for (const auto& m : kMenues)
         menues_[m.m]->setTitle(TQ(m.schluessel));
-    for (const auto& e : kDarstellungen)
-        darstellungsAktionen_[e.d]->setText(TQ(e.schluessel));
+    for (const auto& [a, schluessel] : darstellungsTexte_)
+        a->setText(TQ(schluessel));
     beenden1_->setText(TQ("menu.beenden"));
     ausgabe1_->setText(TQ("menu.bedienfeld"));
     // Only the title is translated: a table written by a run stays until the
@@ -385,8 +378,9 @@ void TForm1::darstellungGewaehlt(Darstellung d)
 {
     if (z_.LaufAktiv)
         return;
-    const bool neuGewaehlt =
-        k_.menueDarstellung != d || (d == Darstellung::Ueberblick && k_.keplersMysterium);
+    // Kepler's Mysterium lives in the overview: choosing it again starts
+    // afresh.
+    const bool neuGewaehlt = k_.menueDarstellung != d || k_.keplersMysterium;
     k_.menueDarstellung = d;
     z_.MysteriumModus = false;
     if (QAction* a = darstellungsAktion(d))
@@ -421,9 +415,9 @@ void TForm1::ansichtAusBedienfeld()
 void TForm1::tierkreisTasteGedrueckt()
 {
     // Ctrl+T runs "Tierkreiszeichen", "Sternbilder", "weder ... noch" in turn.
-    static const char* befehle[] = {"Tierkreis1", "Sternzeichen1", "wedernoch1"};
+    static const Menuepunkt befehle[] = {Menuepunkt::Tierkreis1, Menuepunkt::Sternzeichen1, Menuepunkt::wedernoch1};
     static const TierkreisArt folge[] = {TierkreisArt::Zeichen, TierkreisArt::Sternbilder, TierkreisArt::Keiner};
-    if (auto* a = findChild<QAction*>(QString::fromLatin1(befehle[z_.TierkreisTaste]))) {
+    if (QAction* a = aktionen_[befehle[z_.TierkreisTaste]]) {
         a->setChecked(true);
         a->trigger();
         a->setChecked(true);
@@ -443,7 +437,7 @@ bool TForm1::imGreifquadrat(QPoint p) const
 
 void TForm1::mausDruck(QPoint p)
 {
-    if (k_.menueDarstellung == Darstellung::Langzeit && k_.bahnsphaeren && !z_.MysteriumModus)
+    if (!engine_->zentrumZiehbar())
         return;
     z_.ZentrumZiehen = false;
     if (imGreifquadrat(p)) {
@@ -455,7 +449,7 @@ void TForm1::mausDruck(QPoint p)
 
 void TForm1::mausBewegung(QPoint p)
 {
-    if (k_.menueDarstellung == Darstellung::Langzeit && k_.bahnsphaeren && !z_.MysteriumModus)
+    if (!engine_->zentrumZiehbar())
         return;
     if (imGreifquadrat(p) && !z_.Startphase) {
         dxDraw1_->setCursor(Qt::PointingHandCursor);
@@ -648,15 +642,13 @@ void TForm1::oberflaecheSperren(bool gesperrt)
         a->setEnabled(!gesperrt);
 }
 
-void TForm1::konfigurationGeaendert()
+void TForm1::optionAbschalten(Laufoption o)
 {
-    // Check marks the engine may have changed.
-    if (auto* a = findChild<QAction*>(QStringLiteral("PlannurzuBeginn1")))
-        a->setChecked(k_.planetenNurZuBeginn);
-    if (auto* a = findChild<QAction*>(QStringLiteral("sofort1")))
-        a->setChecked(k_.ergebnisSofort);
-    if (QAction* a = darstellungsAktion(k_.menueDarstellung))
-        a->setChecked(true);
+    // The run configuration and the check mark of the item.
+    const Menuepunkt punkt = o == Laufoption::ErgebnisSofort ? Menuepunkt::sofort1 : Menuepunkt::PlannurzuBeginn1;
+    (o == Laufoption::ErgebnisSofort ? k_.ergebnisSofort : k_.planetenNurZuBeginn) = false;
+    if (QAction* a = aktionen_[punkt])
+        a->setChecked(false);
 }
 
 void TForm1::bedienfeldZeigen()

@@ -11,9 +11,11 @@
 #include "shell/LaufHost.h"
 #include "shell/Laufkonfiguration.h"
 #include "shell/Laufzustand.h"
+#include "shell/Menueaktionen.h"
 #include "shell/QtZeichenflaeche.h"
 
 #include <QImage>
+#include <QKeySequence>
 #include <QMainWindow>
 
 #include <functional>
@@ -77,6 +79,13 @@ public:
     QMenu* menue(Hauptmenue m) const;
     QAction* darstellungsAktion(Darstellung d) const;
     QAction* bedienfeldAktion() const { return ausgabe1_; }
+    // The menu items other code steers, by their typed names.
+    Menueaktionen& aktionen() { return aktionen_; }
+    const Menueaktionen& aktionen() const { return aktionen_; }
+
+    // The radio item of a representation in the "Darstellung" menu, in
+    // table order (the program entry adds one per row of its table).
+    QAction* darstellungAnlegen(Darstellung d, const char* textSchluessel, const char* komponente, QKeySequence taste);
 
     // The input dialog of each representation (created by the program entry).
     void setzeDialog(Darstellung d, QWidget* dialog);
@@ -95,8 +104,9 @@ public:
     // The view state of the drawing, kept in step with the run state.
     figures::Ansicht& ansicht();
 
-    // The menu side of a representation command (menu states, panel reset);
-    // `neuGewaehlt` is false when the representation was already selected.
+    // The menu side of a representation command (menu states, panel reset,
+    // the dialog told); `neuGewaehlt` is false when the representation was
+    // already selected.
     std::function<void(Darstellung d, bool neuGewaehlt)> darstellungsBefehl;
     // Hooks of later layers: writing the settings, the language pass.
     std::function<bool()> einstellungenSchreiben;
@@ -138,7 +148,7 @@ public:
     void startFokussieren() override;
     void oberflaecheSperren(bool gesperrt) override;
     void menueSichtbar(bool sichtbar) override { MenueSichtbar(sichtbar); }
-    void konfigurationGeaendert() override;
+    void optionAbschalten(Laufoption o) override;
     void bedienfeldZeigen() override;
     void programmBeenden() override;
 
@@ -172,6 +182,8 @@ private:
     TEingabeSofort* eingabeSofort_ = nullptr;
     std::map<Hauptmenue, QMenu*> menues_;
     std::map<Darstellung, QAction*> darstellungsAktionen_;
+    std::vector<std::pair<QAction*, const char*>> darstellungsTexte_;
+    Menueaktionen aktionen_;
     std::map<Darstellung, QWidget*> dialoge_;
     QActionGroup* darstellungsGruppe_ = nullptr;
     QAction* beenden1_ = nullptr;

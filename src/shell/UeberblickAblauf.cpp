@@ -9,38 +9,50 @@ namespace shell {
 
 using sprache::T;
 
-figures::Ansicht& UeberblickAblauf::ansichtVon(Laufkontext& l)
-{
-    return l.engine.ansicht ? *l.engine.ansicht : eigeneAnsicht_;
-}
-
-void UeberblickAblauf::fehler(Laufkontext& l, const astro::Status& s)
+void UeberblickAblauf::fehler(Laufdienste& d, const astro::Status& s)
 {
     // A position outside the loaded tables, or one that cannot be drawn (not
     // a number far from the present), is the validity limit of the run.
     const bool grenze = s.fehler == astro::Fehler::AusserhalbGueltigkeit || s.fehler == astro::Fehler::UngueltigeEingabe;
-    const std::string text = grenze ? l.engine.gueltigkeitsText() : T("lauf.datenfehler");
-    l.host.meldung(Meldungsart::Information, T("meldung.hinweis"), text);
-    l.engine.beenden();
+    const std::string text = grenze ? d.lauf.gueltigkeitsText() : T("lauf.datenfehler");
+    d.lauf.meldung(Meldungsart::Information, T("meldung.hinweis"), text);
+    d.lauf.beenden();
 }
 
-bool UeberblickAblauf::vorbereiten(Laufkontext& l)
+Laufregeln UeberblickAblauf::einrichten(const Laufkonfiguration& k)
 {
-    figures::UeberblickEingabe e = eingabeQuelle ? eingabeQuelle() : eingabe;
-    Laufzustand& z = l.z;
+    e_ = eingabeQuelle ? eingabeQuelle() : eingabe;
+    Laufregeln r;
+    // The overview runs three times faster than the tempo table says.
+    r.wartezeitTeiler = 3;
+    r.datenOnly = e_.nurDatenausgabe;
+    // A view without distances has no table worth saving.
+    r.datenSpeicherbar = !e_.ohneEntfernungen;
+    if (k.keplersMysterium) {
+        r.drehungen = std::array<int, 3>{75, 40, 0};
+        r.sternGruppe = false;
+    }
+    return r;
+}
+
+Vorbereitungsergebnis UeberblickAblauf::vorbereiten(Laufdienste& d)
+{
+    figures::UeberblickEingabe e = e_;
+    Laufzustand& z = d.z;
     const auto auswahl = figures::UeberblickAuswahl(e);
     std::vector<int> koerper;
     for (int b = 1; b < 22; ++b)
         if (auswahl[static_cast<size_t>(b)])
             koerper.push_back(b);
 
-    z.NurAussenNormal = NurAussenNormal(koerper, e.zentrum, l.k.hoheGenauigkeit);
+    z.NurAussenNormal = NurAussenNormal(koerper, e.zentrum, d.k.hoheGenauigkeit);
     if (z.NurAussenNormal)
-        z.Gueltigkeitsgrenze = GrenzeNurAussen;
-    if (!ElementeLaden(l, koerper, e.zentrum, datenordner))
-        return false;
+        GrenzeSetzen(z, astro::Grenzfall::AeussereNormal);
+    if (!ElementeLaden(d, koerper, e.zentrum, datenordner))
+        return Vorbereitungsergebnis::Fatal;
+    // The Moon is computed by the full lunar theory, valid for 7000 years.
     if (auswahl[0])
-        z.Gueltigkeitsgrenze = std::min(z.Gueltigkeitsgrenze, 2600000.0);
+        GrenzeEinschraenken(z, astro::Grenzfall::HoheGenauigkeit);
     e.starttag = GueltigkeitKlemmen(e.starttag, z.Gueltigkeitsgrenze);
     z.Starttag = z.AktuellerTag = e.starttag;
 
@@ -56,82 +68,85 @@ bool UeberblickAblauf::vorbereiten(Laufkontext& l)
     }
     z.Zentrumskoerper = e.zentrum;
     z.Schrittzahl = 99999999;
-    datenOnly_ = e.nurDatenausgabe;
-    if (datenOnly_) {
+    if (e.nurDatenausgabe) {
         z.Zeilengrenze = std::clamp(e.datenAnzahl, 1, 10000);
-        if (l.engine.datenausgabe)
-            l.engine.datenausgabe->zeilengrenze = z.Zeilengrenze;
+        if (d.datenausgabe)
+            d.datenausgabe->zeilengrenze = z.Zeilengrenze;
     }
 
     figures::Ueberblickslauf lauf;
     lauf.maxSchritte = z.MaxSchritte;
-    lauf.bahnpunkteFaktor = l.k.bahnpunkteFaktor;
+    lauf.bahnpunkteFaktor = d.k.bahnpunkteFaktor;
     lauf.gueltigkeitsgrenze = z.Gueltigkeitsgrenze;
-    lauf.mitPraezession = l.k.mitPraezession;
+    lauf.mitPraezession = d.k.mitPraezession;
     figures::Positionsfunktion position;
-    if (l.engine.rechner) {
+    if (d.rechner) {
         astro::Rechenoptionen o;
-        o.HoheGenauigkeit = l.k.hoheGenauigkeit;
-        o.MitPraezession = l.k.mitPraezession;
-        position = figures::PositionsfunktionAus(*l.engine.rechner, o);
+        o.HoheGenauigkeit = d.k.hoheGenauigkeit;
+        o.MitPraezession = d.k.mitPraezession;
+        position = figures::PositionsfunktionAus(*d.rechner, o);
     }
     try {
-        const astro::Status s = figur_.vorbereiten(e, lauf, ansichtVon(l), position);
+        const astro::Status s = figur_.vorbereiten(e, lauf, d.ansicht, position);
         if (!s) {
-            fehler(l, s);
-            return false;
+            fehler(d, s);
+            return Vorbereitungsergebnis::Abgebrochen;
         }
     } catch (const figures::Bereichsfehler&) {
-        fehler(l, astro::Status::Fehlschlag(astro::Fehler::UngueltigeEingabe));
-        return false;
+        fehler(d, astro::Status::Fehlschlag(astro::Fehler::UngueltigeEingabe));
+        return Vorbereitungsergebnis::Abgebrochen;
     }
     z.Schrittweite = figur_.schrittweite();
-    if (datenOnly_)
-        l.host.zaehlerAnzeigen(true, "0");
-    if (l.engine.datenausgabe && (l.k.datenausgabe || datenOnly_))
-        l.engine.datenausgabe->Beschriftung(figur_.kopfangaben(sprache::aktuelleSprache()));
-    return true;
+    if (e.nurDatenausgabe)
+        d.lauf.zaehlerAnzeigen(true, "0");
+    if (d.datenausgabe && (d.k.datenausgabe || e.nurDatenausgabe))
+        d.datenausgabe->Beschriftung(figur_.kopfangaben(sprache::aktuelleSprache()));
+    return Vorbereitungsergebnis::Weiter;
 }
 
-void UeberblickAblauf::schritt(Laufkontext& l)
+void UeberblickAblauf::schritt(Laufdienste& d)
 {
-    Laufzustand& z = l.z;
+    Laufzustand& z = d.z;
+    const bool datenOnly = e_.nurDatenausgabe;
     const int n = z.Schritt;
-    if (datenOnly_ && n >= z.Zeilengrenze) {
+    if (datenOnly && n >= z.Zeilengrenze) {
         // The rows are complete: the run ends by itself.
-        l.engine.beenden();
+        d.lauf.beenden();
         return;
     }
-    figures::Ansicht& a = ansichtVon(l);
     figures::Ueberblicksrahmen r;
-    r.sterne = l.k.intBilditem;
-    r.tierkreis = static_cast<figures::Tierkreisart>(static_cast<int>(l.k.tierkreis));
-    r.sonneZentrum = l.k.sonneZentrum && figur_.zentrum() == 0;
-    r.zentrumMarkieren = l.k.zentrumMarkieren;
-    r.massstab = l.k.massstab;
-    r.legende = l.k.legende;
-    r.mitPraezession = l.k.mitPraezession;
-    r.zeilenSchreiben = !z.FigurFertig && !z.PauseAktiv && !l.k.drehungDerFiguren && n < z.Zeilengrenze;
-    r.alleNeuProjizieren = z.NeuZeichnen || z.ZentrumBewegt || l.k.ergebnisSofort;
+    r.sterne = d.k.intBilditem;
+    r.tierkreis = static_cast<figures::Tierkreisart>(static_cast<int>(d.k.tierkreis));
+    r.sonneZentrum = d.k.sonneZentrum && figur_.zentrum() == 0;
+    r.zentrumMarkieren = d.k.zentrumMarkieren;
+    r.massstab = d.k.massstab;
+    r.legende = d.k.legende;
+    r.mitPraezession = d.k.mitPraezession;
+    r.zeilenSchreiben = !z.FigurFertig && !z.PauseAktiv && !d.k.drehungDerFiguren && n < z.Zeilengrenze;
+    r.alleNeuProjizieren = z.NeuZeichnen || z.ZentrumBewegt || d.k.ergebnisSofort;
     r.hintergrundFuellen = false;
-    astro::Datenausgabe* daten = (l.k.datenausgabe || datenOnly_) ? l.engine.datenausgabe : nullptr;
-    figures::Einstellungssatz standard;
-    const figures::Einstellungssatz& s = l.engine.einstellungen ? l.engine.einstellungen->aktuell() : standard;
+    astro::Datenausgabe* daten = (d.k.datenausgabe || datenOnly) ? d.datenausgabe : nullptr;
     try {
         astro::Status st = astro::Status::Ok();
-        if (!z.FigurFertig && !datenOnly_)
-            st = figur_.bahnenErneuern(n, a);
+        if (!z.FigurFertig && !datenOnly)
+            st = figur_.bahnenErneuern(n, d.ansicht);
         if (st)
-            st = figur_.schritt(n, datenOnly_ ? nullptr : &l.host.flaeche(), a, s, r, daten);
+            st = figur_.schritt(n, datenOnly ? nullptr : &d.flaeche, d.ansicht, d.einstellungen, r, daten);
         if (!st) {
-            fehler(l, st);
+            fehler(d, st);
             return;
         }
     } catch (const figures::Bereichsfehler&) {
-        fehler(l, astro::Status::Fehlschlag(astro::Fehler::UngueltigeEingabe));
+        fehler(d, astro::Status::Fehlschlag(astro::Fehler::UngueltigeEingabe));
         return;
     }
     z.NeuZeichnen = false;
+}
+
+void UeberblickAblauf::beendet()
+{
+    if (e_.nurDatenausgabe && datenOnlyEnde)
+        datenOnlyEnde();
 }
 
 } // namespace shell

@@ -28,13 +28,18 @@ double StartzeitLesen(std::string& feldText)
     return wert;
 }
 
-double GueltigkeitKlemmen(double starttag, double grenze)
+double GueltigkeitKlemmen(double starttag, double grenze) { return astro::StartzeitBegrenzen(starttag, grenze); }
+
+void GrenzeSetzen(Laufzustand& z, astro::Grenzfall fall)
 {
-    if (starttag < -grenze)
-        return -grenze;
-    if (starttag > grenze)
-        return grenze - 182625.0;
-    return starttag;
+    z.Grenzfall = fall;
+    z.Gueltigkeitsgrenze = astro::GueltigkeitsgrenzeFuer(fall).tage;
+}
+
+void GrenzeEinschraenken(Laufzustand& z, astro::Grenzfall fall)
+{
+    if (astro::GueltigkeitsgrenzeFuer(fall).tage < z.Gueltigkeitsgrenze)
+        GrenzeSetzen(z, fall);
 }
 
 bool NurAussenNormal(const std::vector<int>& koerper, int zentrum, bool hoheGenauigkeit)
@@ -61,25 +66,26 @@ std::vector<int> ElementkoerperFuer(const std::vector<int>& koerper, int zentrum
     return k;
 }
 
-bool ElementeLaden(Laufkontext& l, const std::vector<int>& koerper, int zentrum, const std::string& datenordner)
+bool ElementeLaden(Laufdienste& l, const std::vector<int>& koerper, int zentrum, const std::string& datenordner)
 {
     const bool hoch = l.k.hoheGenauigkeit;
     const std::vector<int> noetig = ElementkoerperFuer(koerper, zentrum, hoch);
     if (std::find(koerper.begin(), koerper.end(), figures::KoerperChiron) != koerper.end() && !hoch)
-        l.z.Gueltigkeitsgrenze = std::min(l.z.Gueltigkeitsgrenze, 950400.0);
+        GrenzeEinschraenken(l.z, astro::Grenzfall::ChironNormal);
     if (noetig.empty())
         return true;
     const std::string ordner = datenordner.empty() ? astro::DatenOrdnerFinden(astro::ProgrammOrdner()) : datenordner;
     auto ladung = astro::OskuQuelleLaden(ordner, hoch, noetig);
-    if (!ladung || !l.engine.rechner) {
-        l.host.meldung(Meldungsart::Fehler, T("meldung.fehler"), T("lauf.datenfehler"));
-        l.z.Abbruch = true;
-        l.host.programmBeenden();
+    if (!ladung || !l.rechner) {
+        l.lauf.meldung(Meldungsart::Fehler, T("meldung.fehler"), T("lauf.datenfehler"));
+        l.lauf.programmBeenden();
         return false;
     }
-    l.engine.rechner->setzeOskulierendeQuelle(ladung->quelle);
+    l.rechner->setzeOskulierendeQuelle(ladung->quelle);
+    // The dense tables of the minor planets are the only ones with a limit
+    // of their own.
     if (ladung->gueltigkeitsgrenze)
-        l.z.Gueltigkeitsgrenze = std::min(l.z.Gueltigkeitsgrenze, *ladung->gueltigkeitsgrenze);
+        GrenzeEinschraenken(l.z, astro::Grenzfall::KleinplanetHoch);
     return true;
 }
 
@@ -90,7 +96,7 @@ double SynodischePeriodeAus(double pa, double pb)
     return std::fabs(pa * pb / (pb - pa));
 }
 
-bool AnzahlAbfragen(Laufkontext& l, Zaehlart art, int& gemerkt, int& anzahl)
+bool AnzahlAbfragen(Laufdienste& l, Zaehlart art, int& gemerkt, int& anzahl)
 {
     const char* schluessel = art == Zaehlart::Konjunktionen     ? "vorbereitung.anzahl.konjunktionen"
                              : art == Zaehlart::Konstellationen ? "vorbereitung.anzahl.konstellationen"
@@ -98,34 +104,31 @@ bool AnzahlAbfragen(Laufkontext& l, Zaehlart art, int& gemerkt, int& anzahl)
     const int grenze = art == Zaehlart::Schritte ? l.z.Schrittgrenze : l.z.Konstellationsgrenze;
     const std::string label = T(schluessel) + std::to_string(grenze) + "):";
     int wert = std::clamp(gemerkt, 1, std::max(grenze, 1));
-    if (!l.host.zahlAbfragen(label, wert, 1, grenze, wert)) {
-        // The main window's run configuration: the menu item is switched off
-        // and the window told so.
-        const_cast<Laufkonfiguration&>(l.k).ergebnisSofort = false;
-        l.host.konfigurationGeaendert();
-        l.engine.beenden();
+    if (!l.lauf.zahlAbfragen(label, wert, 1, grenze, wert)) {
+        // "Ergebnis sofort" is switched off through its menu item.
+        l.lauf.sofortAbbrechen();
         return false;
     }
     wert = std::clamp(wert, 1, std::max(grenze, 1));
-    l.host.flaeche().fuellen(l.k.intFarbeHintergrund);
-    l.host.flaeche().flip();
+    l.flaeche.fuellen(l.k.intFarbeHintergrund);
+    l.flaeche.flip();
     gemerkt = wert;
     anzahl = wert;
     return true;
 }
 
-void progressAnzeige(Laufkontext& l, int n)
+void progressAnzeige(Laufdienste& l, int n)
 {
-    l.host.pumpEvents();
+    l.lauf.nachrichtenVerarbeiten();
     if (l.z.Abbruch)
         return;
-    l.host.zaehlerAnzeigen(true, std::to_string(n));
+    l.lauf.zaehlerAnzeigen(true, std::to_string(n));
 }
 
-bool Vorausberechnung(Laufkontext& l, const Zuweisung& assign, int neustarts)
+bool Vorausberechnung(Laufdienste& l, const Zuweisung& assign, int neustarts)
 {
     Laufzustand& z = l.z;
-    l.host.zaehlerAnzeigen(true, "0");
+    l.lauf.zaehlerAnzeigen(true, "0");
     z.FigurenAnzahl = std::min(z.FigurenAnzahl, z.Konstellationszahl);
     z.Vorausanzahl = (l.k.drehungDerFiguren ? z.FigurenAnzahl : z.Konstellationszahl) + 1;
     // The arrays hold Konstellationsgrenze + 4 events.
@@ -133,7 +136,7 @@ bool Vorausberechnung(Laufkontext& l, const Zuweisung& assign, int neustarts)
     int uebrig = neustarts;
     for (int k = 0; k <= letzter; ++k) {
         if (z.Abbruch) {
-            l.host.zaehlerAnzeigen(false, "");
+            l.lauf.zaehlerAnzeigen(false, "");
             return false;
         }
         assign(k, z.AktuellerTag);
@@ -146,7 +149,7 @@ bool Vorausberechnung(Laufkontext& l, const Zuweisung& assign, int neustarts)
         if (k % 10 == 0)
             progressAnzeige(l, k);
     }
-    l.host.zaehlerAnzeigen(false, "");
+    l.lauf.zaehlerAnzeigen(false, "");
     return !z.Abbruch;
 }
 

@@ -5,7 +5,8 @@
 // Each representation's vorbereiten() calls the pieces it needs, in its own
 // order.
 
-#include "shell/Hauptprozedur.h"
+#include "astro/Gueltigkeit.h"
+#include "shell/Darstellungsablauf.h"
 
 #include <array>
 #include <functional>
@@ -22,9 +23,13 @@ double StartzeitLesen(std::string& feldText);
 // (182625 days) inside the limit.
 double GueltigkeitKlemmen(double starttag, double grenze);
 
+// The run's limit becomes the one of `fall`, with its message.
+void GrenzeSetzen(Laufzustand& z, astro::Grenzfall fall);
+// The same, only when that limit is narrower than the present one.
+void GrenzeEinschraenken(Laufzustand& z, astro::Grenzfall fall);
+
 // Normal accuracy and every body (and a planet centre) among Jupiter to
 // Pluto: the run may use the wider limit of the outer planets.
-constexpr double GrenzeNurAussen = 18262487.0;
 bool NurAussenNormal(const std::vector<int>& koerper, int zentrum, bool hoheGenauigkeit);
 
 // The bodies whose element tables a run loads: Pluto whenever it takes part
@@ -32,12 +37,12 @@ bool NurAussenNormal(const std::vector<int>& koerper, int zentrum, bool hoheGena
 // planet that takes part.
 std::vector<int> ElementkoerperFuer(const std::vector<int>& koerper, int zentrum, bool hoheGenauigkeit);
 
-// Loads the element tables of the run's bodies into the engine's calculator
-// and narrows z.Gueltigkeitsgrenze to what they allow (Chiron at normal
+// Loads the element tables of the run's bodies into the run's calculator
+// and narrows the run's limit to what they allow (Chiron at normal
 // accuracy, the dense tables of the minor planets). A missing or damaged
 // file shows the fatal data-file box and ends the program: returns false.
 // `datenordner` empty: the program's own Data folder.
-bool ElementeLaden(Laufkontext& l, const std::vector<int>& koerper, int zentrum, const std::string& datenordner = {});
+bool ElementeLaden(Laufdienste& l, const std::vector<int>& koerper, int zentrum, const std::string& datenordner = {});
 
 // |Pa Pb / (Pb - Pa)| for sidereal periods Pa, Pb (any one unit); equal
 // periods have no synodic period: 0.
@@ -48,11 +53,11 @@ double SynodischePeriodeAus(double pa, double pb);
 // flipped, the count remembered and returned in `anzahl`. "abbrechen"
 // switches "Ergebnis sofort" off and ends the run: returns false.
 enum class Zaehlart { Konjunktionen, Konstellationen, Schritte };
-bool AnzahlAbfragen(Laufkontext& l, Zaehlart art, int& gemerkt, int& anzahl);
+bool AnzahlAbfragen(Laufdienste& l, Zaehlart art, int& gemerkt, int& anzahl);
 
 // Writes n into the control panel's counter after processing pending
 // messages; nothing once the run is being ended.
-void progressAnzeige(Laufkontext& l, int n);
+void progressAnzeige(Laufdienste& l, int n);
 
 // The pre-calculation: assign(k, day) finds event k at or after day and
 // leaves its day in z.Ereignistag. The next search starts one synodic period
@@ -60,6 +65,6 @@ void progressAnzeige(Laufkontext& l, int n);
 // k = 0 (at most `neustarts` times; then the events are taken as they are).
 // Returns false when the run was ended meanwhile.
 using Zuweisung = std::function<void(int index, double tag)>;
-bool Vorausberechnung(Laufkontext& l, const Zuweisung& assign, int neustarts = 3);
+bool Vorausberechnung(Laufdienste& l, const Zuweisung& assign, int neustarts = 3);
 
 } // namespace shell

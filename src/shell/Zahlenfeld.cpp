@@ -57,7 +57,7 @@ Zahlenfilter* Zahlenfilter::anbringen(QLineEdit* feld, Filterart art, int maxLae
 
 Zahlenfilter* Zahlenfilter::von(const QLineEdit* feld)
 {
-    return feld->findChild<Zahlenfilter*>(QStringLiteral("Zahlenfilter"), Qt::FindDirectChildrenOnly);
+    return feld->findChild<Zahlenfilter*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 void Zahlenfilter::setzeArt(Filterart art)
@@ -154,7 +154,7 @@ Startfelder::Startfelder(QWidget* hauptfenster) : QObject(hauptfenster) { setObj
 
 Startfelder& Startfelder::von(QWidget* hauptfenster)
 {
-    auto* r = hauptfenster->findChild<Startfelder*>(QStringLiteral("Startfelder"), Qt::FindDirectChildrenOnly);
+    auto* r = hauptfenster->findChild<Startfelder*>(QString(), Qt::FindDirectChildrenOnly);
     return r ? *r : *new Startfelder(hauptfenster);
 }
 

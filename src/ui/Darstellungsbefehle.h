@@ -6,12 +6,14 @@
 // "Einstellungen" applies to "Drehung der Figuren" when it opens.
 //
 // The main window checks the item and shows the dialog; it calls this class
-// through its darstellungsBefehl hook in between. The program entry creates
-// it after the data output:
+// through its darstellungsBefehl hook in between. What a command sets comes
+// from its row of the table of representations (ui/Darstellungen). The
+// program entry creates it after the data output:
 //
-//     ui::Darstellungsbefehle darstellungsbefehle(form1, menuebefehle, &datenausgabeMenues);
+//     ui::Darstellungsbefehle darstellungsbefehle(form1, menuebefehle, register, &datenausgabeMenues);
 
 #include "shell/Laufkonfiguration.h"
+#include "shell/Menueaktionen.h"
 
 #include <QObject>
 #include <QString>
@@ -25,11 +27,13 @@ class TForm1;
 namespace ui {
 
 class DatenausgabeMenues;
+class Darstellungsregister;
 class Menuebefehle;
 
 class Darstellungsbefehle : public QObject {
 public:
-    Darstellungsbefehle(shell::TForm1& form1, Menuebefehle& menue, DatenausgabeMenues* datenausgabe = nullptr);
+    Darstellungsbefehle(shell::TForm1& form1, Menuebefehle& menue, const Darstellungsregister& darstellungen,
+                        DatenausgabeMenues* datenausgabe = nullptr);
     ~Darstellungsbefehle() override;
 
     // The command of a representation, after the main window has checked
@@ -49,10 +53,11 @@ public:
     void Einstellungen1Click();
 
 private:
-    QAction* a(const char* komponente) const;
+    QAction* a(shell::Menuepunkt p) const;
 
     shell::TForm1& f_;
     Menuebefehle& m_;
+    const Darstellungsregister& darstellungen_;
     DatenausgabeMenues* da_;
 };
 

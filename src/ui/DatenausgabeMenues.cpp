@@ -48,21 +48,21 @@ DatenausgabeMenues::DatenausgabeMenues(shell::TForm1& form1)
 {
     datenausgabe_.zielSetzen(&ziel_);
     form1.engine().datenausgabe = &datenausgabe_;
-    form1.engine().datenausgabeBeginn = [this](bool datenOnly, bool vorher) { laufBeginnt(datenOnly, vorher); };
+    form1.engine().datenausgabeBeginn = [this](const shell::Laufregeln& r, bool vorher) { laufBeginnt(r, vorher); };
     form1.engine().datenOnlyBeenden = [this] { nurDatenAusgabeBeenden(); };
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     QMenu* extras = form1.menue(shell::Hauptmenue::Extras);
     QAction* vor = extras->actions().isEmpty() ? nullptr : extras->actions().first();
     ausgabeKonj_ = new QAction(this);
-    ausgabeKonj_->setObjectName(QStringLiteral("AusgabeKonj"));
+    form1.aktionen().eintragen(shell::Menuepunkt::AusgabeKonj, ausgabeKonj_);
     ausgabeKonj_->setCheckable(true);
     ausgabeKonj_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(ausgabeKonj_, &QAction::triggered, this, &DatenausgabeMenues::AusgabeKonjClick);
-    koordinaten1_ = schalter("Koordinaten1");
-    winkel1_ = schalter("Winkel1");
-    entfernung1_ = schalter("Entfernung1");
-    deltaT1_ = schalter("DeltaT1");
+    koordinaten1_ = schalter(shell::Menuepunkt::Koordinaten1);
+    winkel1_ = schalter(shell::Menuepunkt::Winkel1);
+    entfernung1_ = schalter(shell::Menuepunkt::Entfernung1);
+    deltaT1_ = schalter(shell::Menuepunkt::DeltaT1);
     for (QAction* a : {ausgabeKonj_, koordinaten1_, winkel1_, entfernung1_, deltaT1_})
         extras->insertAction(vor, a);
     if (vor)
@@ -74,7 +74,7 @@ DatenausgabeMenues::DatenausgabeMenues(shell::TForm1& form1)
 
     QMenu* datei = form1.menue(shell::Hauptmenue::Datei);
     datenspeichern1_ = new QAction(this);
-    datenspeichern1_->setObjectName(QStringLiteral("Datenspeichern1"));
+    form1.aktionen().eintragen(shell::Menuepunkt::Datenspeichern1, datenspeichern1_);
     datenspeichern1_->setEnabled(false);
     datei->insertAction(datei->actions().isEmpty() ? nullptr : datei->actions().first(), datenspeichern1_);
     connect(datenspeichern1_, &QAction::triggered, this, &DatenausgabeMenues::Datenspeichern1Click);
@@ -93,10 +93,10 @@ DatenausgabeMenues::~DatenausgabeMenues()
     }
 }
 
-QAction* DatenausgabeMenues::schalter(const char* komponente)
+QAction* DatenausgabeMenues::schalter(shell::Menuepunkt komponente)
 {
     auto* a = new QAction(this);
-    a->setObjectName(QString::fromLatin1(komponente));
+    form1_.aktionen().eintragen(komponente, a);
     a->setCheckable(true);
     return a;
 }
@@ -182,17 +182,14 @@ void DatenausgabeMenues::nurDatenAusgabeBeenden()
 {
     form1_.unsetCursor();
     form1_.zeichenflaecheWidget()->unsetCursor();
-    form1_.konfiguration().nurDatenausgabe = false;
-    if (auto* box = form1_.findChild<QAbstractButton*>(QStringLiteral("CheckBoxDA")))
-        box->setChecked(false);
     form1_.zaehlerAnzeigen(false, "");
 }
 
-void DatenausgabeMenues::laufBeginnt(bool datenOnly, bool vorigerDatenOnly)
+void DatenausgabeMenues::laufBeginnt(const shell::Laufregeln& r, bool vorigerDatenOnly)
 {
     const shell::Laufzustand& z = form1_.zustand();
     const shell::Laufkonfiguration& k = form1_.konfiguration();
-    if (!datenOnly)
+    if (!r.datenOnly)
         MemoGroesseZurueck();
     if (vorigerDatenOnly && ausgabeKonj_->isChecked()) {
         ausgabeKonj_->setChecked(false);
@@ -200,11 +197,10 @@ void DatenausgabeMenues::laufBeginnt(bool datenOnly, bool vorigerDatenOnly)
     }
     memo_->setPlainText(TQ("memo.titel"));
     datenausgabe_.format.jd = k.julianischesDatum;
-    datenausgabe_.format.mond = !z.MysteriumModus && k.menueDarstellung == shell::Darstellung::Mond;
+    datenausgabe_.format.mond = r.mondFormat;
     // Outside the start phase, the solids, Kepler's Mysterium and the kept
-    // figures, the table of the run can be saved.
-    const bool ohneEntfernungen = k.menueDarstellung == shell::Darstellung::Ueberblick && k.ohneEntfernungen;
-    if (!z.Startphase && !z.MysteriumModus && !k.keplersMysterium && !k.drehungDerFiguren && !ohneEntfernungen)
+    // figures, the table of the run can be saved when its rules allow.
+    if (!z.Startphase && r.datenSpeicherbar && !k.keplersMysterium && !k.drehungDerFiguren)
         datenspeichern1_->setEnabled(true);
 }
 

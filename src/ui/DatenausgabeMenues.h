@@ -13,6 +13,8 @@
 // l.engine.datenausgabe->DatenAusgabe3P(...); the text lands in the memo.
 
 #include "astro/Datenausgabe.h"
+#include "shell/Darstellungsablauf.h"
+#include "shell/Menueaktionen.h"
 
 #include <QObject>
 #include <QString>
@@ -71,7 +73,7 @@ public:
     // Ends the data-only mode of the overview.
     void nurDatenAusgabeBeenden();
     // Run start: title, size, format, "Daten speichern".
-    void laufBeginnt(bool datenOnly, bool vorigerDatenOnly);
+    void laufBeginnt(const shell::Laufregeln& r, bool vorigerDatenOnly);
     void retranslate();
 
     // The save dialog and the error box; tests replace them. dateiWaehlen
@@ -81,7 +83,7 @@ public:
 
 private:
     void memoPlatzieren();
-    QAction* schalter(const char* komponente);
+    QAction* schalter(shell::Menuepunkt komponente);
     void schalterBeschriften();
     QString standardDateiWaehlen();
 

@@ -34,19 +34,20 @@ DatumMenues::DatumMenues(shell::TForm1& form1) : form1_(form1)
 {
     QMenu* einstellungen = form1.menue(shell::Hauptmenue::Einstellungen);
     datum1_ = new QMenu(einstellungen);
+    form1.aktionen().eintragen(shell::Menuepunkt::Datum1, datum1_->menuAction());
     datum1_->setObjectName(QStringLiteral("Datum1"));
     QAction* vor = einstellungen->actions().isEmpty() ? nullptr : einstellungen->actions().first();
     einstellungen->insertMenu(vor, datum1_);
     form1.beiLaufSperren(datum1_->menuAction());
 
     startzeit1_ = datum1_->addAction(QString());
-    startzeit1_->setObjectName(QStringLiteral("Startzeit1"));
+    form1.aktionen().eintragen(shell::Menuepunkt::Startzeit1, startzeit1_);
     startzeit1_->setCheckable(true);
     startzeiteingeben1_ = datum1_->addAction(QString());
-    startzeiteingeben1_->setObjectName(QStringLiteral("Startzeiteingeben1"));
+    form1.aktionen().eintragen(shell::Menuepunkt::Startzeiteingeben1, startzeiteingeben1_);
     startzeiteingeben1_->setShortcut(QKeySequence(Qt::Key_F9));
     julDay1_ = datum1_->addAction(QString());
-    julDay1_->setObjectName(QStringLiteral("JulDay1"));
+    form1.aktionen().eintragen(shell::Menuepunkt::JulDay1, julDay1_);
     julDay1_->setCheckable(true);
     julDay1_->setChecked(form1.konfiguration().julianischesDatum);
     for (QAction* a : {startzeit1_, startzeiteingeben1_, julDay1_})

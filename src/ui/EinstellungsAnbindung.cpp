@@ -26,10 +26,16 @@ EinstellungsAnbindung::EinstellungsAnbindung(shell::TForm1& form1, figures::Eins
     menues_->einstellungenFuellen(einstellungen1);
     // "Anzahl Berechnungen" and "Anzahl Bahnpunkte" belong under
     // "Berechnungsgrundlagen" when the main window has that menu.
-    QMenu* berechnungsgr1 = einstellungen1->findChild<QMenu*>(QStringLiteral("Berechnungsgr1"));
-    menues_->berechnungsgrundlagenFuellen(berechnungsgr1 ? berechnungsgr1 : einstellungen1);
+    QAction* berechnungsgr1 = form1_.aktionen()[shell::Menuepunkt::Berechnungsgr1];
+    menues_->berechnungsgrundlagenFuellen(berechnungsgr1 && berechnungsgr1->menu() ? berechnungsgr1->menu() : einstellungen1);
     menues_->extrasFuellen(form1_.menue(shell::Hauptmenue::Extras));
     menues_->spracheFuellen(form1_.menue(shell::Hauptmenue::Sprache));
+    using shell::Menuepunkt;
+    form1_.aktionen().eintragen(Menuepunkt::Beschriftung1, menues_->beschriftung1());
+    form1_.aktionen().eintragen(Menuepunkt::Standardwiederherstellen1, menues_->standardwiederherstellen1());
+    form1_.aktionen().eintragen(Menuepunkt::Anfangsanimation1, menues_->anfangsanimation1());
+    form1_.aktionen().eintragen(Menuepunkt::Deutsch1, menues_->deutsch1());
+    form1_.aktionen().eintragen(Menuepunkt::Englisch1, menues_->englisch1());
 
     einlesen();
 
@@ -50,10 +56,8 @@ void EinstellungsAnbindung::einlesen()
     menues_->zustandUebernehmen();
     const Einstellungssatz& s = einstellungen_.aktuell();
     form1_.konfiguration().hoheGenauigkeit = s.BoolGenauigkeit;
-    if (auto* genauigkeit = form1_.findChild<QAction*>(QStringLiteral("Genauigkeit1")))
+    if (QAction* genauigkeit = form1_.aktionen()[shell::Menuepunkt::Genauigkeit1])
         genauigkeit->setChecked(s.BoolGenauigkeit);
-    if (auto* zitate = form1_.findChild<QAbstractButton*>(QStringLiteral("CheckBoxZitate")))
-        zitate->setChecked(s.BoolZitateAnzeigen);
     anzahlBerechnungenGewaehlt(s.IntAnzahlBerechn);
     konfigurationAbgleichen();
 }
@@ -70,18 +74,15 @@ void EinstellungsAnbindung::konfigurationAbgleichen()
     k.boolZitateAnzeigen = s.BoolZitateAnzeigen;
 }
 
-// "hohe Genauigkeit" and the quotation check box are other windows' items:
-// their state is taken over just before writing.
+// "hohe Genauigkeit" and "Zitate anzeigen" belong to other windows: their
+// state (kept in the run configuration) is taken over just before writing.
 void EinstellungsAnbindung::fremdeFlaggenUebernehmen()
 {
     bool genau = form1_.konfiguration().hoheGenauigkeit;
-    if (auto* genauigkeit = form1_.findChild<QAction*>(QStringLiteral("Genauigkeit1")))
+    if (QAction* genauigkeit = form1_.aktionen()[shell::Menuepunkt::Genauigkeit1])
         genau = genauigkeit->isChecked();
     einstellungen_.setzen(&Einstellungssatz::BoolGenauigkeit, genau);
-    bool zitate = form1_.konfiguration().boolZitateAnzeigen;
-    if (auto* box = form1_.findChild<QAbstractButton*>(QStringLiteral("CheckBoxZitate")))
-        zitate = box->isChecked();
-    einstellungen_.setzen(&Einstellungssatz::BoolZitateAnzeigen, zitate);
+    einstellungen_.setzen(&Einstellungssatz::BoolZitateAnzeigen, form1_.konfiguration().boolZitateAnzeigen);
 }
 
 bool EinstellungsAnbindung::schreiben()

@@ -336,15 +336,15 @@ void EinstellungsMenues::spracheFuellen(QMenu* sprache1)
     sprache1->addAction(englisch1_);
 }
 
-QAction* EinstellungsMenues::aktion(const QString& komponente) const
+std::vector<QAction*> EinstellungsMenues::aktionen() const
 {
+    std::vector<QAction*> alle;
     for (const Beschriftet& b : beschriftet_)
-        if (b.aktion && b.aktion->objectName() == komponente)
-            return b.aktion;
-    for (QAction* a : {beschriftung1_, standard1_})
-        if (a->objectName() == komponente)
-            return a;
-    return nullptr;
+        if (b.aktion)
+            alle.push_back(b.aktion);
+    alle.push_back(beschriftung1_);
+    alle.push_back(standard1_);
+    return alle;
 }
 
 void EinstellungsMenues::zustandUebernehmen()

@@ -115,8 +115,14 @@ public:
     // Captions in the current catalogue language.
     void retranslate();
 
-    // The action of a menu item by its component name, or nullptr.
-    QAction* aktion(const QString& komponente) const;
+    // Every menu item created here (for the main window's typed registry
+    // and for tests).
+    std::vector<QAction*> aktionen() const;
+    QAction* beschriftung1() const { return beschriftung1_; }
+    QAction* standardwiederherstellen1() const { return standard1_; }
+    QAction* anfangsanimation1() const { return anfangsanimation1_; }
+    QAction* deutsch1() const { return deutsch1_; }
+    QAction* englisch1() const { return englisch1_; }
     // Every menu and sub-menu created here.
     const std::vector<QMenu*>& menues() const { return menues_; }
 

@@ -15,41 +15,44 @@
 namespace ui {
 
 using shell::Hauptmenue;
+using shell::Menuepunkt;
 using shell::TierkreisArt;
 
 Menuebefehle::Menuebefehle(shell::TForm1& form1) : QObject(&form1), f_(form1)
 {
     QMenu* ansicht = f_.menue(Hauptmenue::Ansicht);
-    neu(ansicht, "Kurzhinweise1", "menu.kurzhinweise", true, true, QKeySequence(Qt::CTRL | Qt::Key_H));
-    neu(ansicht, "SonneZentrum1", "menu.sonnezentrum", true, false, QKeySequence(Qt::CTRL | Qt::Key_S));
-    neu(ansicht, "Zentrummarkieren1", "menu.zentrummarkieren", true, false, QKeySequence(Qt::CTRL | Qt::Key_Z));
-    neu(ansicht, "Legende1", "menu.legende", true, true, QKeySequence(Qt::CTRL | Qt::Key_L));
-    neu(ansicht, "Massstab1", "menu.massstab", true, true, QKeySequence(Qt::CTRL | Qt::Key_M));
+    neu(ansicht, Menuepunkt::Kurzhinweise1, "menu.kurzhinweise", true, true, QKeySequence(Qt::CTRL | Qt::Key_H));
+    neu(ansicht, Menuepunkt::SonneZentrum1, "menu.sonnezentrum", true, false, QKeySequence(Qt::CTRL | Qt::Key_S));
+    neu(ansicht, Menuepunkt::Zentrummarkieren1, "menu.zentrummarkieren", true, false, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    neu(ansicht, Menuepunkt::Legende1, "menu.legende", true, true, QKeySequence(Qt::CTRL | Qt::Key_L));
+    neu(ansicht, Menuepunkt::Massstab1, "menu.massstab", true, true, QKeySequence(Qt::CTRL | Qt::Key_M));
     ansicht->addSeparator();
     tierkreisGruppe_ = new QActionGroup(this);
-    for (auto [k, s, an] : {std::tuple{"Tierkreis1", "menu.tierkreis", false},
-                            std::tuple{"Sternzeichen1", "menu.sternbilder", false},
-                            std::tuple{"wedernoch1", "menu.wedernoch", true}})
+    for (auto [k, s, an] : {std::tuple{Menuepunkt::Tierkreis1, "menu.tierkreis", false},
+                            std::tuple{Menuepunkt::Sternzeichen1, "menu.sternbilder", false},
+                            std::tuple{Menuepunkt::wedernoch1, "menu.wedernoch", true}})
         tierkreisGruppe_->addAction(neu(ansicht, k, s, true, an));
 
     QMenu* einst = f_.menue(Hauptmenue::Einstellungen);
-    neu(einst, "sofort1", "menu.sofort", true, false)->setEnabled(false);
-    QAction* nur = neu(einst, "PlannurzuBeginn1", "menu.nurzubeginn", true, false, QKeySequence(Qt::CTRL | Qt::Key_N));
+    neu(einst, Menuepunkt::sofort1, "menu.sofort", true, false)->setEnabled(false);
+    QAction* nur = neu(einst, Menuepunkt::PlannurzuBeginn1, "menu.nurzubeginn", true, false, QKeySequence(Qt::CTRL | Qt::Key_N));
     nur->setEnabled(false);
-    neu(einst, "FigurenDrehung1", "menu.figurendrehung", true, false, QKeySequence(Qt::CTRL | Qt::Key_D))->setEnabled(false);
+    neu(einst, Menuepunkt::FigurenDrehung1, "menu.figurendrehung", true, false, QKeySequence(Qt::CTRL | Qt::Key_D))->setEnabled(false);
     berechnungsgr1_ = einst->addMenu(QString());
+    f_.aktionen().eintragen(Menuepunkt::Berechnungsgr1, berechnungsgr1_->menuAction());
     berechnungsgr1_->setObjectName(QStringLiteral("Berechnungsgr1"));
-    neu(berechnungsgr1_, "Genauigkeit1", "menu.genauigkeit", true, false);
-    neu(berechnungsgr1_, "Praezession1", "menu.praezession", true, false);
+    neu(berechnungsgr1_, Menuepunkt::Genauigkeit1, "menu.genauigkeit", true, false);
+    neu(berechnungsgr1_, Menuepunkt::Praezession1, "menu.praezession", true, false);
     f_.beiLaufSperren(berechnungsgr1_->menuAction());
 
     QMenu* extras = f_.menue(Hauptmenue::Extras);
-    neu(extras, "Kleinplaneten1", "menu.kleinplaneten", true, false, QKeySequence(Qt::CTRL | Qt::Key_K))->setEnabled(false);
-    neu(extras, "VorschlagSchrittweite1", "menu.vorschlag", true, true, QKeySequence(Qt::CTRL | Qt::Key_V))->setEnabled(false);
+    neu(extras, Menuepunkt::Kleinplaneten1, "menu.kleinplaneten", true, false, QKeySequence(Qt::CTRL | Qt::Key_K))->setEnabled(false);
+    neu(extras, Menuepunkt::VorschlagSchrittweite1, "menu.vorschlag", true, true, QKeySequence(Qt::CTRL | Qt::Key_V))->setEnabled(false);
     punkteGruppe_ = new QActionGroup(this);
-    for (auto [k, s, t, an] : {std::tuple{"PunteLinien", "menu.mittelpunkte", QKeySequence(Qt::CTRL | Qt::Key_P), true},
-                               std::tuple{"Linienzug1", "menu.linienzug", QKeySequence(Qt::CTRL | Qt::Key_I), false},
-                               std::tuple{"LinieundPunkte1", "menu.linieundpunkte", QKeySequence(Qt::CTRL | Qt::Key_U), false}}) {
+    for (auto [k, s, t, an] :
+         {std::tuple{Menuepunkt::PunteLinien, "menu.mittelpunkte", QKeySequence(Qt::CTRL | Qt::Key_P), true},
+          std::tuple{Menuepunkt::Linienzug1, "menu.linienzug", QKeySequence(Qt::CTRL | Qt::Key_I), false},
+          std::tuple{Menuepunkt::LinieundPunkte1, "menu.linieundpunkte", QKeySequence(Qt::CTRL | Qt::Key_U), false}}) {
         QAction* a = neu(extras, k, s, true, an, t);
         a->setEnabled(false);
         punkteGruppe_->addAction(a);
@@ -57,8 +60,8 @@ Menuebefehle::Menuebefehle(shell::TForm1& form1) : QObject(&form1), f_(form1)
 
     // Commands whose windows or drawings come later: present, disabled.
     QMenu* datei = f_.menue(Hauptmenue::Datei);
-    QAction* beenden = datei->findChild<QAction*>(QStringLiteral("Beenden1"), Qt::FindDirectChildrenOnly);
-    for (auto [k, s] : {std::pair{"Drucken1", "menu.drucken"}, std::pair{"Bildspeichern1", "menu.bildspeichern"}}) {
+    QAction* beenden = f_.aktionen()[Menuepunkt::Beenden1];
+    for (auto [k, s] : {std::pair{Menuepunkt::Drucken1, "menu.drucken"}, std::pair{Menuepunkt::Bildspeichern1, "menu.bildspeichern"}}) {
         QAction* a = neu(datei, k, s, false, false);
         if (beenden) {
             datei->removeAction(a);
@@ -66,23 +69,23 @@ Menuebefehle::Menuebefehle(shell::TForm1& form1) : QObject(&form1), f_(form1)
         }
         a->setEnabled(false);
     }
-    neu(extras, "Zitatezeigen1", "menu.zitate", false, false)->setEnabled(false);
+    neu(extras, Menuepunkt::Zitatezeigen1, "menu.zitate", false, false)->setEnabled(false);
     f_.menue(Hauptmenue::Beispiele)->menuAction()->setEnabled(false);
 
     QMenu* platon = f_.menue(Hauptmenue::Platon);
     koerperGruppe_ = new QActionGroup(this);
     struct Koerper {
-        const char* komponente;
+        Menuepunkt komponente;
         const char* schluessel;
         Qt::Key taste;
     };
-    for (const Koerper& kp : {Koerper{"Tetraeder1", "menu.tetraeder", Qt::Key_T}, Koerper{"Hexaeder1", "menu.hexaeder", Qt::Key_H},
-                              Koerper{"Oktaeder1", "menu.oktaeder", Qt::Key_O}, Koerper{"Dodekaeder1", "menu.dodekaeder", Qt::Key_D},
-                              Koerper{"Ikosaeder1", "menu.ikosaeder", Qt::Key_I},
-                              Koerper{"Dodekaederstern1", "menu.dodekaederstern", Qt::Key_E},
-                              Koerper{"Ikosaederstern1", "menu.ikosaederstern", Qt::Key_K},
-                              Koerper{"Metamorphose1", "menu.metamorphose", Qt::Key_M},
-                              Koerper{"Mysterium1", "menu.mysterium", Qt::Key_P}}) {
+    for (const Koerper& kp : {Koerper{Menuepunkt::Tetraeder1, "menu.tetraeder", Qt::Key_T}, Koerper{Menuepunkt::Hexaeder1, "menu.hexaeder", Qt::Key_H},
+                              Koerper{Menuepunkt::Oktaeder1, "menu.oktaeder", Qt::Key_O}, Koerper{Menuepunkt::Dodekaeder1, "menu.dodekaeder", Qt::Key_D},
+                              Koerper{Menuepunkt::Ikosaeder1, "menu.ikosaeder", Qt::Key_I},
+                              Koerper{Menuepunkt::Dodekaederstern1, "menu.dodekaederstern", Qt::Key_E},
+                              Koerper{Menuepunkt::Ikosaederstern1, "menu.ikosaederstern", Qt::Key_K},
+                              Koerper{Menuepunkt::Metamorphose1, "menu.metamorphose", Qt::Key_M},
+                              Koerper{Menuepunkt::Mysterium1, "menu.mysterium", Qt::Key_P}}) {
         if (kp.taste == Qt::Key_M || kp.taste == Qt::Key_P)
             platon->addSeparator();
         QAction* a = neu(platon, kp.komponente, kp.schluessel, true, false, QKeySequence(Qt::CTRL | Qt::ALT | kp.taste));
@@ -90,25 +93,25 @@ Menuebefehle::Menuebefehle(shell::TForm1& form1) : QObject(&form1), f_(form1)
         koerperGruppe_->addAction(a);
     }
     platon->addSeparator();
-    neu(platon, "Sterneeinfarbig1", "menu.sterneeinfarbig", true, true)->setEnabled(false);
+    neu(platon, Menuepunkt::Sterneeinfarbig1, "menu.sterneeinfarbig", true, true)->setEnabled(false);
 
-    auto verbinde = [this](const char* k, void (Menuebefehle::*h)()) {
-        connect(aktion(QString::fromLatin1(k)), &QAction::triggered, this, [this, h] { (this->*h)(); });
+    auto verbinde = [this](Menuepunkt k, void (Menuebefehle::*h)()) {
+        connect(f_.aktionen()[k], &QAction::triggered, this, [this, h] { (this->*h)(); });
     };
-    verbinde("Kurzhinweise1", &Menuebefehle::Kurzhinweise1Click);
-    verbinde("SonneZentrum1", &Menuebefehle::SonneZentrum1Click);
-    verbinde("Zentrummarkieren1", &Menuebefehle::Zentrummarkieren1Click);
-    verbinde("Legende1", &Menuebefehle::Legende1Click);
-    verbinde("Massstab1", &Menuebefehle::Massstab1Click);
-    verbinde("Tierkreis1", &Menuebefehle::Tierkreis1Click);
-    verbinde("Sternzeichen1", &Menuebefehle::Sternzeichen1Click);
-    verbinde("wedernoch1", &Menuebefehle::wedernoch1Click);
-    verbinde("sofort1", &Menuebefehle::sofort1Click);
-    verbinde("PlannurzuBeginn1", &Menuebefehle::PlannurzuBeginn1Click);
-    verbinde("FigurenDrehung1", &Menuebefehle::FigurenDrehung1Click);
-    verbinde("Genauigkeit1", &Menuebefehle::Genauigkeit1Click);
-    verbinde("Praezession1", &Menuebefehle::Praezession1Click);
-    verbinde("Kleinplaneten1", &Menuebefehle::Kleinplaneten1Click);
+    verbinde(Menuepunkt::Kurzhinweise1, &Menuebefehle::Kurzhinweise1Click);
+    verbinde(Menuepunkt::SonneZentrum1, &Menuebefehle::SonneZentrum1Click);
+    verbinde(Menuepunkt::Zentrummarkieren1, &Menuebefehle::Zentrummarkieren1Click);
+    verbinde(Menuepunkt::Legende1, &Menuebefehle::Legende1Click);
+    verbinde(Menuepunkt::Massstab1, &Menuebefehle::Massstab1Click);
+    verbinde(Menuepunkt::Tierkreis1, &Menuebefehle::Tierkreis1Click);
+    verbinde(Menuepunkt::Sternzeichen1, &Menuebefehle::Sternzeichen1Click);
+    verbinde(Menuepunkt::wedernoch1, &Menuebefehle::wedernoch1Click);
+    verbinde(Menuepunkt::sofort1, &Menuebefehle::sofort1Click);
+    verbinde(Menuepunkt::PlannurzuBeginn1, &Menuebefehle::PlannurzuBeginn1Click);
+    verbinde(Menuepunkt::FigurenDrehung1, &Menuebefehle::FigurenDrehung1Click);
+    verbinde(Menuepunkt::Genauigkeit1, &Menuebefehle::Genauigkeit1Click);
+    verbinde(Menuepunkt::Praezession1, &Menuebefehle::Praezession1Click);
+    verbinde(Menuepunkt::Kleinplaneten1, &Menuebefehle::Kleinplaneten1Click);
 
     qApp->installEventFilter(this);
     Sprachwechsel::instanz().anmelden(this, [this] { retranslate(); });
@@ -118,11 +121,11 @@ Menuebefehle::Menuebefehle(shell::TForm1& form1) : QObject(&form1), f_(form1)
 
 Menuebefehle::~Menuebefehle() { qApp->removeEventFilter(this); }
 
-QAction* Menuebefehle::neu(QMenu* menue, const char* komponente, const char* schluessel, bool pruefbar, bool geprueft,
+QAction* Menuebefehle::neu(QMenu* menue, Menuepunkt komponente, const char* schluessel, bool pruefbar, bool geprueft,
                            QKeySequence taste)
 {
     QAction* a = menue->addAction(QString());
-    a->setObjectName(QString::fromLatin1(komponente));
+    f_.aktionen().eintragen(komponente, a);
     a->setCheckable(pruefbar);
     a->setChecked(geprueft);
     if (!taste.isEmpty())
@@ -131,23 +134,16 @@ QAction* Menuebefehle::neu(QMenu* menue, const char* komponente, const char* sch
     return a;
 }
 
-QAction* Menuebefehle::aktion(const QString& komponente) const
-{
-    for (const auto& e : eintraege_)
-        if (e.aktion->objectName() == komponente)
-            return e.aktion;
-    return nullptr;
-}
 
 void Menuebefehle::retranslate()
 {
     for (const auto& e : eintraege_)
         e.aktion->setText(TQ(e.schluessel));
-    aktion(QStringLiteral("PlannurzuBeginn1"))->setToolTip(TQ("menu.nurzubeginn.hinweis"));
+    f_.aktionen()[Menuepunkt::PlannurzuBeginn1]->setToolTip(TQ("menu.nurzubeginn.hinweis"));
     berechnungsgr1_->setTitle(TQ("menu.berechnungsgrundlagen"));
 }
 
-bool Menuebefehle::kurzhinweiseAn() const { return aktion(QStringLiteral("Kurzhinweise1"))->isChecked(); }
+bool Menuebefehle::kurzhinweiseAn() const { return f_.aktionen()[Menuepunkt::Kurzhinweise1]->isChecked(); }
 
 void Menuebefehle::konfigurationAbgleichen() { inKonfiguration(); }
 
@@ -155,17 +151,17 @@ void Menuebefehle::konfigurationAbgleichen() { inKonfiguration(); }
 void Menuebefehle::inKonfiguration()
 {
     auto& k = f_.konfiguration();
-    auto an = [this](const char* n) { return aktion(QString::fromLatin1(n))->isChecked(); };
-    k.sonneZentrum = an("SonneZentrum1");
-    k.zentrumMarkieren = an("Zentrummarkieren1");
-    k.legende = an("Legende1");
-    k.massstab = an("Massstab1");
-    k.tierkreis = an("Tierkreis1") ? TierkreisArt::Zeichen : an("Sternzeichen1") ? TierkreisArt::Sternbilder : TierkreisArt::Keiner;
-    k.ergebnisSofort = an("sofort1");
-    k.planetenNurZuBeginn = an("PlannurzuBeginn1");
-    k.drehungDerFiguren = an("FigurenDrehung1");
-    k.hoheGenauigkeit = an("Genauigkeit1");
-    k.mitPraezession = an("Praezession1");
+    auto an = [this](Menuepunkt n) { return f_.aktionen()[n]->isChecked(); };
+    k.sonneZentrum = an(Menuepunkt::SonneZentrum1);
+    k.zentrumMarkieren = an(Menuepunkt::Zentrummarkieren1);
+    k.legende = an(Menuepunkt::Legende1);
+    k.massstab = an(Menuepunkt::Massstab1);
+    k.tierkreis = an(Menuepunkt::Tierkreis1) ? TierkreisArt::Zeichen : an(Menuepunkt::Sternzeichen1) ? TierkreisArt::Sternbilder : TierkreisArt::Keiner;
+    k.ergebnisSofort = an(Menuepunkt::sofort1);
+    k.planetenNurZuBeginn = an(Menuepunkt::PlannurzuBeginn1);
+    k.drehungDerFiguren = an(Menuepunkt::FigurenDrehung1);
+    k.hoheGenauigkeit = an(Menuepunkt::Genauigkeit1);
+    k.mitPraezession = an(Menuepunkt::Praezession1);
 }
 
 bool Menuebefehle::eventFilter(QObject* o, QEvent* e)
@@ -180,7 +176,7 @@ void Menuebefehle::Kurzhinweise1Click() {}
 
 void Menuebefehle::SonneZentrum1Click()
 {
-    sonneZentrumGewaehlt_ = aktion(QStringLiteral("SonneZentrum1"))->isChecked();
+    sonneZentrumGewaehlt_ = f_.aktionen()[Menuepunkt::SonneZentrum1]->isChecked();
     inKonfiguration();
 }
 
@@ -193,9 +189,9 @@ void Menuebefehle::wedernoch1Click() { inKonfiguration(); f_.HintergrundSofort()
 
 void Menuebefehle::sofort1Click()
 {
-    const bool an = aktion(QStringLiteral("sofort1"))->isChecked();
-    QAction* drehung = aktion(QStringLiteral("FigurenDrehung1"));
-    QAction* nur = aktion(QStringLiteral("PlannurzuBeginn1"));
+    const bool an = f_.aktionen()[Menuepunkt::sofort1]->isChecked();
+    QAction* drehung = f_.aktionen()[Menuepunkt::FigurenDrehung1];
+    QAction* nur = f_.aktionen()[Menuepunkt::PlannurzuBeginn1];
     if (an) {
         drehung->setChecked(false);
         drehung->setEnabled(false);
@@ -210,9 +206,8 @@ void Menuebefehle::sofort1Click()
 
 void Menuebefehle::PlannurzuBeginn1Click()
 {
-    QAction* nur = aktion(QStringLiteral("PlannurzuBeginn1"));
+    QAction* nur = f_.aktionen()[Menuepunkt::PlannurzuBeginn1];
     auto& z = f_.zustand();
-    const shell::Darstellung d = f_.konfiguration().menueDarstellung;
     // The action has already flipped its check mark; decide whether the
     // change is allowed and undo it otherwise.
     const bool neu = nur->isChecked();
@@ -222,7 +217,7 @@ void Menuebefehle::PlannurzuBeginn1Click()
         erlaubt = false;
     else if (z.LaufAktiv && z.FigurFertig)
         erlaubt = false;
-    else if ((d == shell::Darstellung::Baryzentrum || d == shell::Darstellung::Mond) && z.NurBisImLauf)
+    else if (f_.engine().regeln().nurBisEinmal && z.NurBisImLauf)
         erlaubt = false;
     else if (z.LaufAktiv && !z.NurBisImLauf && vorher)
         erlaubt = false;
@@ -239,12 +234,12 @@ void Menuebefehle::PlannurzuBeginn1Click()
 
 void Menuebefehle::FigurenDrehung1Click()
 {
-    QAction* drehung = aktion(QStringLiteral("FigurenDrehung1"));
-    QAction* sofort = aktion(QStringLiteral("sofort1"));
+    QAction* drehung = f_.aktionen()[Menuepunkt::FigurenDrehung1];
+    QAction* sofort = f_.aktionen()[Menuepunkt::sofort1];
     if (drehung->isChecked()) {
         sofort->setChecked(false);
         sofort->setEnabled(false);
-        aktion(QStringLiteral("PlannurzuBeginn1"))->setEnabled(true);
+        f_.aktionen()[Menuepunkt::PlannurzuBeginn1]->setEnabled(true);
         auto& z = f_.zustand();
         int anzahl = z.gemerkteFigurenAnzahl;
         bool ok = false;
@@ -277,7 +272,7 @@ void Menuebefehle::Praezession1Click() { inKonfiguration(); }
 void Menuebefehle::Kleinplaneten1Click()
 {
     inKonfiguration();
-    const bool an = aktion(QStringLiteral("Kleinplaneten1"))->isChecked();
+    const bool an = f_.aktionen()[Menuepunkt::Kleinplaneten1]->isChecked();
     for (const auto& h : kleinplanetenGeschaltet)
         if (h)
             h(an);

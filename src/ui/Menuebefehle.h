@@ -6,9 +6,11 @@
 // Schrittweite" and the three mid-point items. It also puts in the commands
 // whose windows or drawings are built elsewhere ("Drucken ...", "Bild
 // speichern", "Zitate zeigen", the "Platon/Kepler" items), visible and
-// disabled until their code enables them. Each action carries its menu
-// item's component name as objectName. The commands keep the run
+// disabled until their code enables them. Each action is entered under its
+// component name in the main window's Menueaktionen. The commands keep the run
 // configuration of the main window in step with their check marks.
+
+#include "shell/Menueaktionen.h"
 
 #include <QKeySequence>
 #include <QObject>
@@ -33,7 +35,6 @@ public:
     ~Menuebefehle() override;
 
     void retranslate();
-    QAction* aktion(const QString& komponente) const;
     // The "Berechnungsgrundlagen" submenu (the calculation levels are added
     // by the settings commands).
     QMenu* berechnungsgrundlagen() const { return berechnungsgr1_; }
@@ -73,7 +74,7 @@ public:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    QAction* neu(QMenu* menue, const char* komponente, const char* schluessel, bool pruefbar, bool geprueft,
+    QAction* neu(QMenu* menue, shell::Menuepunkt komponente, const char* schluessel, bool pruefbar, bool geprueft,
                  QKeySequence taste = {});
     void inKonfiguration();
 

@@ -1,5 +1,6 @@
 #include "ui/TFormUe.h"
 
+#include "astro/Gueltigkeit.h"
 #include "shell/TForm1.h"
 #include "shell/Vorbereitung.h"
 #include "shell/Zahlenfeld.h"
@@ -72,9 +73,8 @@ void ZahlfeldRegel(QLineEdit* feld, double hoechster)
 std::function<void(QWidget*, const QString&, const QString&)> TFormUe::meldung =
     [](QWidget* eltern, const QString& titel, const QString& text) { QMessageBox::critical(eltern, titel, text); };
 
-TFormUe::TFormUe(shell::TForm1* form1, QWidget* eltern) : QDialog(eltern), form1_(form1)
+TFormUe::TFormUe(shell::TForm1* form1, QWidget* eltern) : Eingabedialog(form1, "TFormUe", eltern)
 {
-    setObjectName(QStringLiteral("TFormUe"));
     auto* v = new QVBoxLayout(this);
 
     auto* startZeile = new QHBoxLayout;
@@ -201,7 +201,6 @@ TFormUe::TFormUe(shell::TForm1* form1, QWidget* eltern) : QDialog(eltern), form1
     connect(Button1, &QPushButton::clicked, this, &TFormUe::Button1Click);
     CheckBoxBahnUeClick();
 
-    Sprachwechsel::instanz().anmelden(this, [this] { retranslate(); });
     retranslate();
 }
 
@@ -373,11 +372,9 @@ void TFormUe::CheckBoxKEClick()
         CheckBoxMo->setChecked(false);
         CheckBoxMo->setEnabled(false);
         ohneEntfernungen_ = false;
-        if (form1_) {
-            form1_->konfiguration().ohneEntfernungen = false;
-            if (QAction* a = menuepunkt("AusgabeKonj"))
+        if (form1_)
+            if (QAction* a = form1_->aktionen()[shell::Menuepunkt::AusgabeKonj])
                 a->setEnabled(true);
-        }
         return;
     }
     if (ersteOhneEntfernungen_) {
@@ -385,13 +382,10 @@ void TFormUe::CheckBoxKEClick()
         CheckBoxBahnUe->setChecked(false);
         if (form1_) {
             // The zodiac constellations through their menu command, so that
-            // its check mark and the background follow.
-            if (QAction* a = menuepunkt("Sternzeichen1")) {
+            // its check mark, the run configuration and the background follow.
+            if (QAction* a = form1_->aktionen()[shell::Menuepunkt::Sternzeichen1])
                 if (!a->isChecked())
                     a->trigger();
-            } else {
-                form1_->konfiguration().tierkreis = shell::TierkreisArt::Sternbilder;
-            }
             form1_->drehReglerSetzen(60, 30, 0);
         }
     }
@@ -400,40 +394,26 @@ void TFormUe::CheckBoxKEClick()
     ohneEntfernungen_ = true;
     if (!form1_)
         return;
-    form1_->konfiguration().ohneEntfernungen = true;
     // No data table for a view without distances.
-    if (QAction* a = menuepunkt("AusgabeKonj")) {
+    if (QAction* a = form1_->aktionen()[shell::Menuepunkt::AusgabeKonj]) {
         if (a->isChecked())
             a->trigger();
         a->setEnabled(false);
     }
-    if (QAction* a = menuepunkt("Datenspeichern1"))
+    if (QAction* a = form1_->aktionen()[shell::Menuepunkt::Datenspeichern1])
         a->setEnabled(false);
     if (QWidget* memo = form1_->memoAusgabe())
         memo->setVisible(false);
 }
 
-QAction* TFormUe::menuepunkt(const char* name) const
-{
-    if (!form1_)
-        return nullptr;
-    const QString n = QString::fromLatin1(name);
-    // Some menu commands belong to helper objects: look in the menus too.
-    for (QMenu* m : form1_->findChildren<QMenu*>())
-        for (QAction* a : m->actions())
-            if (a->objectName() == n)
-                return a;
-    return form1_->findChild<QAction*>(n);
-}
 
 void TFormUe::CheckBoxMoClick()
 {
     if (!CheckBoxMo->isChecked())
         return;
-    constexpr double MondGrenze = 2600000.0;
-    if (form1_ && form1_->zustand().Gueltigkeitsgrenze > MondGrenze)
-        form1_->zustand().Gueltigkeitsgrenze = MondGrenze;
-    if (std::fabs(startfeld->wert()) > MondGrenze)
+    // The Moon narrows the start to the limit of the lunar theory (the run
+    // narrows its own limit when it starts).
+    if (std::fabs(startfeld->wert()) > astro::GrenzeHoheGenauigkeit)
         Edit9->setText(QStringLiteral("0"));
 }
 
@@ -449,11 +429,8 @@ void TFormUe::CheckBoxDAClick()
         w->setVisible(an);
     if (an)
         EditSchr->setFocus();
-    if (form1_) {
-        form1_->konfiguration().nurDatenausgabe = an;
-        if (an)
-            memoAndocken();
-    }
+    if (form1_ && an)
+        memoAndocken();
     adjustSize();
 }
 
@@ -475,14 +452,9 @@ void TFormUe::memoAndocken()
 void TFormUe::EditSchrChange() { ZahlfeldRegel(EditSchr, 100000); }
 void TFormUe::EditAnzChange() { ZahlfeldRegel(EditAnz, 10000); }
 
-void TFormUe::Button1Click()
-{
-    if (form1_) {
-        form1_->flaeche().fuellen(form1_->konfiguration().intFarbeHintergrund);
-        form1_->flaeche().flip();
-    }
-    close();
-}
+void TFormUe::Button1Click() { eingabeOkay(); }
+
+void TFormUe::datenOnlyBeendet() { CheckBoxDA->setChecked(false); }
 
 void TFormUe::schliessenRegeln()
 {
@@ -491,14 +463,6 @@ void TFormUe::schliessenRegeln()
         irgendeiner = irgendeiner || koerperBox(b)->isChecked();
     if (!irgendeiner)
         planeten[3]->setChecked(true);
-    if (form1_)
-        form1_->startFokussieren();
-}
-
-void TFormUe::closeEvent(QCloseEvent* e)
-{
-    schliessenRegeln();
-    QDialog::closeEvent(e);
 }
 
 } // namespace ui

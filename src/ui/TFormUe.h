@@ -6,8 +6,7 @@
 // controls consistent while the user edits them.
 
 #include "figures/Ueberblick.h"
-
-#include <QDialog>
+#include "ui/Darstellungsdialog.h"
 
 #include <array>
 #include <functional>
@@ -27,19 +26,24 @@ class TForm1;
 
 namespace ui {
 
-class TFormUe : public QDialog {
+class TFormUe : public Eingabedialog<figures::UeberblickEingabe> {
 public:
     // form1 may be null (tests): then nothing outside the dialog is touched.
     explicit TFormUe(shell::TForm1* form1, QWidget* eltern = nullptr);
-    void retranslate();
+    void retranslate() override;
 
     // The input of a run, read from the controls. A start field holding only
     // "-" is set to "0".
-    figures::UeberblickEingabe eingabe();
+    figures::UeberblickEingabe eingabe() override;
 
     // The menu command that selects the overview arms the first switch to
     // "Darstellung ohne Entfernungen".
+    void gewaehlt(bool) override { ueberblickGewaehlt(); }
     void ueberblickGewaehlt() { ersteOhneEntfernungen_ = true; }
+    // "Drehung der Figuren" has nothing to keep in the overview.
+    bool figurenDrehungMoeglich() const override { return false; }
+    // A data-only run has ended: "nur Datenausgabe" is unticked again.
+    void datenOnlyBeendet();
 
     // Event handlers.
     void RadioGroupInnAussClick();
@@ -84,16 +88,12 @@ public:
     static std::function<void(QWidget* eltern, const QString& titel, const QString& text)> meldung;
 
 protected:
-    void closeEvent(QCloseEvent* e) override;
+    void schliessenRegeln() override;
 
 private:
     QCheckBox* koerperBox(int b) const;
     void max9();
     void memoAndocken();
-    QAction* menuepunkt(const char* name) const;
-    void schliessenRegeln();
-
-    shell::TForm1* form1_;
     bool ersteZentrumswahl_ = true;
     bool ersteOhneEntfernungen_ = true;
     bool max9Gezeigt_ = false;

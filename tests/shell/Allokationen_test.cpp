@@ -8,6 +8,7 @@
 
 #include "figures/Spurcache.h"
 #include "shell/Framerregeln.h"
+#include "shell/Hauptprozedur.h"
 #include "shell/UeberblickAblauf.h"
 
 #include <gtest/gtest.h>
@@ -114,7 +115,7 @@ TEST(Allokationen, FramestueckeDerEreignisdarstellungen)
     Laufspeicher& sp = engine.speicher();
     sp.anlegen(z.MaxKonstellationen);
     z.LaufAktiv = true;
-    Laufkontext l{z, k, sp, host, engine};
+    Laufdienste l = engine.dienste();
     k.drehungDerFiguren = true;
     z.FigurenAnzahl = 10;
     z.Konstellationszahl = 500;
@@ -141,14 +142,14 @@ TEST(Allokationen, FramestueckeDerEreignisdarstellungen)
                 ++zeilen;
             },
             [&] {
-                DrehungArrayVerschieben(sp, z, Darstellung::DreiPlaneten, 0, true);
+                DrehungArrayVerschieben(sp, z, false, 0, true);
                 NaechsteFigurZuweisen(z, sp.Ereignistage, [&](int i, double tag) {
                     sp.Ereignistage[static_cast<size_t>(i)] = tag + 0 * tagDanach;
                     sp.EreignisX[0][static_cast<size_t>(i)] = tag;
                 });
             });
         DrehungArrayVerschieben2PL(sp, z, schritt % 2 == 0);
-        zNachjustieren(z, k, sp, Darstellung::DreiPlaneten);
+        zNachjustieren(z, k, sp, Nachjustierung{.sofortBisGrenze = true});
         spur.anhaengen({z.AktuellerTag, 1, 2});
         a.NeuZeichnen = schritt % 500 == 0;
         spur.projizieren(a, false);

@@ -3,6 +3,7 @@
 #include "TestHost.h"
 
 #include "shell/Framerregeln.h"
+#include "shell/Hauptprozedur.h"
 #include "shell/Vorbereitung.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,10 @@ using testhost::TestHost;
 
 namespace {
 
+// The representations' differences the event rules are told about.
+bool einKoerper(Darstellung d) { return d == Darstellung::Mond || d == Darstellung::Baryzentrum; }
+Nachjustierung art(Darstellung d) { return {einKoerper(d), d == Darstellung::DreiPlaneten}; }
+
 struct Ereignisse : ::testing::Test {
     Laufzustand z;
     Laufkonfiguration k;
@@ -32,7 +37,7 @@ struct Ereignisse : ::testing::Test {
         z.LaufAktiv = true;
     }
     Laufspeicher& sp() { return engine->speicher(); }
-    Laufkontext kontext() { return Laufkontext{z, k, sp(), host, *engine}; }
+    Laufdienste kontext() { return engine->dienste(); }
     // Event e at day 10 (e + 1), for events 0 .. n - 1.
     void zehnTagesEreignisse(int n)
     {
@@ -128,7 +133,7 @@ struct Figurenlauf {
     std::vector<int> frame(Ereigniszaehlung art)
     {
         EreignissePassieren(z, k, sp, art, {}, [&] {
-            DrehungArrayVerschieben(sp, z, d, 0, true);
+            DrehungArrayVerschieben(sp, z, einKoerper(d), 0, true);
             NaechsteFigurZuweisen(z, sp.Ereignistage, [&](int i, double tag) { zuweisen(i, tag); });
         });
         std::vector<int> ecken;
@@ -238,26 +243,26 @@ TEST_F(Ereignisse, VerschiebenNachDarstellungUndMittelpunktwahl)
 
     for (Darstellung d : {Darstellung::Mond, Darstellung::Baryzentrum}) {
         fuellen();
-        DrehungArrayVerschieben(sp(), z, d, 0, true);
+        DrehungArrayVerschieben(sp(), z, einKoerper(d), 0, true);
         EXPECT_EQ(zeile(0), verschoben);
         EXPECT_EQ(zeile(1), fest) << "only row 1 in the Moon and barycentre representations";
         EXPECT_EQ(zeile(2), fest);
         EXPECT_EQ(mitte(), fest) << "and no mid-points";
     }
     fuellen();
-    DrehungArrayVerschieben(sp(), z, Darstellung::DreiPlaneten, 1, true);
+    DrehungArrayVerschieben(sp(), z, einKoerper(Darstellung::DreiPlaneten), 1, true);
     for (int j = 0; j < 3; ++j)
         EXPECT_EQ(zeile(j), verschoben) << "row " << j + 1;
     EXPECT_EQ(zeile(3), fest);
     EXPECT_EQ(mitte(), verschoben) << "centres of gravity";
     for (auto [wahl, mit] : {std::pair{2, true}, std::pair{0, false}}) {
         fuellen();
-        DrehungArrayVerschieben(sp(), z, Darstellung::Rotationen, wahl, mit);
+        DrehungArrayVerschieben(sp(), z, einKoerper(Darstellung::Rotationen), wahl, mit);
         EXPECT_EQ(mitte(), fest) << "choice " << wahl << " with " << mit;
     }
     // More figures than slots: the shift stays inside the arrays.
     z.FigurenAnzahl = 1000000;
-    DrehungArrayVerschieben(sp(), z, Darstellung::DreiPlaneten, 0, true);
+    DrehungArrayVerschieben(sp(), z, einKoerper(Darstellung::DreiPlaneten), 0, true);
     DrehungArrayVerschieben2PL(sp(), z, true);
 }
 
@@ -365,7 +370,7 @@ TEST_F(Ereignisse, ZNachjustierenSpringtZumNaechstenEreignis)
     z.Schrittweite = 3;
     z.Schritt = 2;
     z.KonjIndex = 2;
-    zNachjustieren(z, k, sp(), Darstellung::DreiPlaneten);
+    zNachjustieren(z, k, sp(), art(Darstellung::DreiPlaneten));
     EXPECT_EQ(z.Schritt, 7) << "the first step at or after day 120.5";
     EXPECT_EQ(z.Rueckschritte, 5);
     EXPECT_EQ(z.AktuellerTag, 121);
@@ -377,12 +382,12 @@ TEST_F(Ereignisse, ZNachjustierenSpringtZumNaechstenEreignis)
         z.KonjIndex = 2;
         z.Schritt += 1;
         EXPECT_EQ(z.Schritt, 2);
-        zNachjustieren(z, k, sp(), Darstellung::DreiPlaneten);
+        zNachjustieren(z, k, sp(), art(Darstellung::DreiPlaneten));
         EXPECT_EQ(z.Schritt, 7);
         EXPECT_EQ(z.Rueckschritte, 5);
     }
     // Already there: nothing skipped.
-    zNachjustieren(z, k, sp(), Darstellung::DreiPlaneten);
+    zNachjustieren(z, k, sp(), art(Darstellung::DreiPlaneten));
     EXPECT_EQ(z.Schritt, 7);
     EXPECT_EQ(z.Rueckschritte, 0);
 }
@@ -394,7 +399,7 @@ TEST_F(Ereignisse, ZNachjustierenSonderfaelle)
     z.Schrittweite = 1;
     auto ziel = [&](Darstellung d) {
         z.Schritt = 0;
-        zNachjustieren(z, k, sp(), d);
+        zNachjustieren(z, k, sp(), art(d));
         return z.Schritt;
     };
     // Kept figures: at most FigurenAnzahl events shown.

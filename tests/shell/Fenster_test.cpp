@@ -30,6 +30,8 @@ struct Fenster : ::testing::Test {
     {
         f = std::make_unique<TForm1>();
         f->zeitfaktor = 0.001;
+        // One representation item, as the program's table of representations adds them.
+        f->darstellungAnlegen(Darstellung::ZweiPlaneten, "menu.2planeten", "N2Planeten1", QKeySequence(Qt::Key_F2));
         f->resize(800, 600);
         f->show();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !f->zustand().Startphase; }, 5000));

@@ -3,6 +3,7 @@
 
 #include "figures/Hintergrund.h"
 #include "shell/Framerregeln.h"
+#include "shell/Hauptprozedur.h"
 
 #include <gtest/gtest.h>
 
@@ -60,22 +61,23 @@ TEST(Framerregeln, SchlussInDerFestenReihenfolge)
     Laufkonfiguration k;
     TestHost host;
     Hauptprozedur engine(z, k, host);
-    Laufkontext l{z, k, engine.speicher(), host, engine};
     figures::Ansicht a;
     a.GroesseSetzen(800, 600);
     a.Massstabswert = 100;
     a.Massstab = 1;
-    figures::Einstellungssatz s;
+    engine.ansicht = &a;
+    Laufdienste l = engine.dienste();
+    const figures::Einstellungssatz& s = l.einstellungen;
 
     // Without "Ergebnis sofort" no Sun disc, with it one at the centre.
     k.sonneZentrum = true;
-    RahmenSchluss(l, a, s, 0, {});
+    RahmenSchluss(l, 0, {});
     EXPECT_EQ(host.flaecheObj.anzahl(Art::Ellipse), 0);
     k.ergebnisSofort = true;
     k.zentrumMarkieren = k.massstab = k.legende = true;
     k.tierkreis = TierkreisArt::Zeichen;
     host.flaecheObj.leeren();
-    RahmenSchluss(l, a, s, 0, {});
+    RahmenSchluss(l, 0, {});
     const auto& e = host.flaecheObj.eintraege();
     ASSERT_FALSE(e.empty());
     EXPECT_EQ(e.front().art, Art::Ellipse);
@@ -98,6 +100,6 @@ TEST(Framerregeln, SchlussInDerFestenReihenfolge)
     EXPECT_GT(legende, zeichen);
     // No Sun disc with another centre.
     host.flaecheObj.leeren();
-    RahmenSchluss(l, a, s, 3, {});
+    RahmenSchluss(l, 3, {});
     EXPECT_NE(host.flaecheObj.eintraege().front().art, Art::Ellipse);
 }

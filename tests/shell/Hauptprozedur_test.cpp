@@ -1,6 +1,9 @@
 #include "TestHost.h"
 
 #include "shell/Hauptprozedur.h"
+#include "shell/MysteriumAblauf.h"
+#include "shell/UeberblickAblauf.h"
+#include "shell/Vorbereitung.h"
 #include "sprache/Sprache.h"
 
 #include <gtest/gtest.h>
@@ -12,24 +15,29 @@ using testhost::TestHost;
 
 namespace {
 
-// A representation with a fixed step count, a start day and an optional
-// number of events; records the steps it drew.
+// A test-only representation with a fixed step count, a start day, the rules
+// a test hands it and an optional number of events; records the steps it
+// drew.
 class Probeablauf : public Darstellungsablauf {
 public:
     int schritte = 10;
     double starttag = 0;
     double schrittweite = 1;
-    bool vorbereitungOk = true;
+    Vorbereitungsergebnis ergebnis = Vorbereitungsergebnis::Weiter;
+    Laufregeln regeln;
     std::vector<int> gezeichnet;
-    bool vorbereiten(Laufkontext& l) override
+    int beendetGemeldet = 0;
+    Laufregeln einrichten(const Laufkonfiguration&) override { return regeln; }
+    Vorbereitungsergebnis vorbereiten(Laufdienste& d) override
     {
-        l.z.Starttag = starttag;
-        l.z.Schrittweite = schrittweite;
-        l.z.Schrittzahl = schritte;
-        l.z.Konstellationszahl = 0;
-        return vorbereitungOk;
+        d.z.Starttag = starttag;
+        d.z.Schrittweite = schrittweite;
+        d.z.Schrittzahl = schritte;
+        d.z.Konstellationszahl = 0;
+        return ergebnis;
     }
-    void schritt(Laufkontext& l) override { gezeichnet.push_back(l.z.Schritt); }
+    void schritt(Laufdienste& d) override { gezeichnet.push_back(d.z.Schritt); }
+    void beendet() override { ++beendetGemeldet; }
 };
 
 struct Lauf : ::testing::Test {
@@ -47,6 +55,7 @@ struct Lauf : ::testing::Test {
         z.StartFarbtiefe = 32;
         k.menueDarstellung = Darstellung::ZweiPlaneten;
         engine = std::make_unique<Hauptprozedur>(z, k, host);
+        host.konfiguration = &k;
         auto a = std::make_unique<Probeablauf>();
         ablauf = a.get();
         engine->registrieren(Darstellung::ZweiPlaneten, std::move(a));
@@ -76,16 +85,19 @@ TEST_F(Lauf, WartezeitenNachTempoUndUeberblickDreimalSchneller)
     EXPECT_EQ(ablauf->gezeichnet.front(), 0);
     EXPECT_EQ(ablauf->gezeichnet[3], 3);
 
-    // The overview waits a third (integer division): 400 / 3 = 133.
-    Probeablauf* ue = new Probeablauf;
-    ue->schritte = 1;
-    engine->registrieren(Darstellung::Ueberblick, std::unique_ptr<Darstellungsablauf>(ue));
+    // The overview's rules: a third of the wait (integer division), 400 / 3 = 133.
+    auto ue = std::make_unique<UeberblickAblauf>();
+    ue->eingabe.koerper[3] = true;
+    engine->registrieren(Darstellung::Ueberblick, std::move(ue));
+    engine->rechner = std::make_shared<astro::Positionsrechner>();
     k.menueDarstellung = Darstellung::Ueberblick;
     host.tempo = 2;
     host.schlafzeiten.clear();
+    host.beimPumpen = [&, ab = host.pumps](int n) { if (n == ab + 3) engine->beenden(); };
     engine->ausfuehren();
     ASSERT_FALSE(host.schlafzeiten.empty());
     EXPECT_EQ(host.schlafzeiten.front(), 133);
+    EXPECT_EQ(engine->regeln().wartezeitTeiler, 3);
 }
 
 TEST_F(Lauf, TempoAenderungWirktAmNaechstenSchritt)
@@ -149,14 +161,24 @@ TEST_F(Lauf, BeendenImLaufUndInDerVorbereitung)
     EXPECT_EQ(ablauf->gezeichnet.size(), 4u); // the fifth iteration stops before drawing
     EXPECT_FALSE(engine->speicher().angelegt());
 
-    // A preparation that ends the run (Beenden during a pre-calculation)
-    // draws nothing.
+    // A preparation that was cancelled (Beenden during a pre-calculation)
+    // draws nothing; the engine ends the run.
     ablauf->gezeichnet.clear();
-    ablauf->vorbereitungOk = false;
+    ablauf->ergebnis = Vorbereitungsergebnis::Abgebrochen;
     engine->ausfuehren();
     EXPECT_TRUE(ablauf->gezeichnet.empty());
     EXPECT_FALSE(z.LaufAktiv);
     EXPECT_TRUE(host.startAn);
+    EXPECT_FALSE(host.gesperrt);
+
+    // A fatal preparation (the program is ending) is not ended again: the
+    // interface stays as it is while the program closes.
+    ablauf->ergebnis = Vorbereitungsergebnis::Fatal;
+    const int beendet = ablauf->beendetGemeldet;
+    engine->ausfuehren();
+    EXPECT_TRUE(ablauf->gezeichnet.empty());
+    EXPECT_TRUE(host.gesperrt);
+    EXPECT_EQ(ablauf->beendetGemeldet, beendet);
 }
 
 TEST_F(Lauf, BeendenWaehrendDerTempopauseLaesstPauseGesperrt)
@@ -202,16 +224,16 @@ TEST_F(Lauf, EndtestEreignisseUndSchritte)
 {
     // Events decide the end unless the representation is 2 planets.
     struct Ereignislauf : Probeablauf {
-        bool vorbereiten(Laufkontext& l) override
+        Vorbereitungsergebnis vorbereiten(Laufdienste& d) override
         {
-            Probeablauf::vorbereiten(l);
-            l.z.Konstellationszahl = 3;
-            return true;
+            Probeablauf::vorbereiten(d);
+            d.z.Konstellationszahl = 3;
+            return Vorbereitungsergebnis::Weiter;
         }
-        void schritt(Laufkontext& l) override
+        void schritt(Laufdienste& d) override
         {
-            Probeablauf::schritt(l);
-            if (!l.z.FigurFertig && !l.z.PauseAktiv) l.z.KonjIndex = l.z.Schritt / 2;
+            Probeablauf::schritt(d);
+            if (!d.z.FigurFertig && !d.z.PauseAktiv) d.z.KonjIndex = d.z.Schritt / 2;
         }
     };
     auto* e = new Ereignislauf;
@@ -292,6 +314,7 @@ TEST(Startphase, OhneAnimationStarttextDannLeerlauf)
     z.MysteriumModus = true;
     k.boolAnfangsanimation = false;
     Hauptprozedur engine(z, k, host);
+    engine.registrieren(Darstellung::Startphase, std::make_unique<Startablauf>(host));
     engine.ausfuehren();
     EXPECT_FALSE(z.Startphase);
     EXPECT_FALSE(z.MysteriumModus);
@@ -350,17 +373,17 @@ TEST_F(Lauf, NurZuBeginnFrageUndAbbruch)
 TEST_F(Lauf, AbbrechenSofortUndFortschritt)
 {
     struct Sofortablauf : Probeablauf {
-        bool vorbereiten(Laufkontext& l) override
+        Vorbereitungsergebnis vorbereiten(Laufdienste& d) override
         {
-            Probeablauf::vorbereiten(l);
+            Probeablauf::vorbereiten(d);
             int n = 0;
-            if (!l.host.zahlAbfragen("Anzahl", 500, 1, 1200, n)) {
-                l.engine.AbbrechenSofort();
-                return false;
+            if (!d.lauf.zahlAbfragen("Anzahl", 500, 1, 1200, n)) {
+                d.lauf.sofortAbbrechen();
+                return Vorbereitungsergebnis::Abgebrochen;
             }
             for (int i = 0; i <= 30; ++i)
-                if (i % 10 == 0) l.engine.progressAnzeige(i);
-            return true;
+                if (i % 10 == 0) progressAnzeige(d, i);
+            return Vorbereitungsergebnis::Weiter;
         }
     };
     auto* s = new Sofortablauf;
@@ -370,12 +393,14 @@ TEST_F(Lauf, AbbrechenSofortUndFortschritt)
     host.zahlAntwortOk = false;
     engine->ausfuehren();
     EXPECT_FALSE(k.ergebnisSofort);
+    EXPECT_EQ(host.abgeschaltet, std::vector<Laufoption>{Laufoption::ErgebnisSofort});
     EXPECT_TRUE(s->gezeichnet.empty());
     EXPECT_FALSE(z.LaufAktiv);
     // Beenden during a pre-calculation: the counter is no longer written.
     const int vorher = host.pumps;
     z.Abbruch = false;
-    engine->progressAnzeige(10);
+    Laufdienste d = engine->dienste();
+    progressAnzeige(d, 10);
     EXPECT_EQ(host.pumps, vorher + 1);
 }
 

@@ -77,7 +77,17 @@ public:
     void startFokussieren() override { ++startFokus; }
     void oberflaecheSperren(bool g) override { gesperrt = g; }
     void menueSichtbar(bool s) override { menues = s; }
-    void konfigurationGeaendert() override {}
+    // Switches the option off in `konfiguration` (when set), as the main
+    // window does through its menu item.
+    void optionAbschalten(shell::Laufoption o) override
+    {
+        abgeschaltet.push_back(o);
+        if (konfiguration)
+            (o == shell::Laufoption::ErgebnisSofort ? konfiguration->ergebnisSofort
+                                                    : konfiguration->planetenNurZuBeginn) = false;
+    }
+    shell::Laufkonfiguration* konfiguration = nullptr;
+    std::vector<shell::Laufoption> abgeschaltet;
     void bedienfeldZeigen() override { bedienfeld = true; }
     void programmBeenden() override { programmEnde = true; }
 };

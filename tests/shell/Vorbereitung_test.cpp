@@ -5,6 +5,7 @@
 #include "astro/Datenausgabe.h"
 #include "shell/UeberblickAblauf.h"
 #include "shell/Vorbereitung.h"
+#include "shell/Hauptprozedur.h"
 
 #include <gtest/gtest.h>
 
@@ -28,8 +29,9 @@ struct Umgebung : ::testing::Test {
         z.StartFarbtiefe = 32;
         engine = std::make_unique<Hauptprozedur>(z, k, host);
         engine->speicher().anlegen(z.MaxKonstellationen);
+        host.konfiguration = &k;
     }
-    Laufkontext kontext() { return Laufkontext{z, k, engine->speicher(), host, *engine}; }
+    Laufdienste kontext() { return engine->dienste(); }
 };
 
 } // namespace
@@ -102,6 +104,7 @@ TEST_F(Umgebung, AbgebrochenerZaehldialogSchaltetErgebnisSofortAus)
     auto l = kontext();
     int gemerkt = 500, anzahl = 0;
     EXPECT_FALSE(AnzahlAbfragen(l, Zaehlart::Konstellationen, gemerkt, anzahl));
+    EXPECT_EQ(host.abgeschaltet, std::vector<Laufoption>{Laufoption::ErgebnisSofort}) << "through the menu item";
     EXPECT_FALSE(k.ergebnisSofort);
     EXPECT_FALSE(z.LaufAktiv);
     EXPECT_TRUE(host.startAn);
@@ -160,7 +163,6 @@ TEST_F(Umgebung, BeendenWaehrendDerVorausberechnung)
 TEST_F(Umgebung, DatenOnlyUeberblickSchreibtSeineZeilenUndEndetVonSelbst)
 {
     k.menueDarstellung = Darstellung::Ueberblick;
-    k.nurDatenausgabe = true;
     auto a = std::make_unique<UeberblickAblauf>();
     a->eingabe.koerper[2] = a->eingabe.koerper[3] = true;
     a->eingabe.nurDatenausgabe = true;

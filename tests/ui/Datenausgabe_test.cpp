@@ -104,7 +104,7 @@ TEST_F(Fenster, MemoWirdGezeigtGefuelltUndZurueckgesetzt)
     form1.zustand().Startphase = false;
     form1.konfiguration().julianischesDatum = true;
     ASSERT_TRUE(form1.engine().datenausgabeBeginn);
-    form1.engine().datenausgabeBeginn(false, false);
+    form1.engine().datenausgabeBeginn(shell::Laufregeln{}, false);
     EXPECT_EQ(memo->toPlainText(), "Velmora - Data output");
     EXPECT_TRUE(m.datenspeichern1()->isEnabled());
     EXPECT_TRUE(d->format.jd);

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "Suche.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -87,15 +89,15 @@ TEST_F(Anbindung, EinlesenSetztLaufkonfigurationUndHaekchen)
     EXPECT_EQ(form1.zustand().Schrittgrenze, 50000);
     EXPECT_EQ(form1.zustand().Konstellationsgrenze, 5000);
     auto& m = anbindung.menues();
-    EXPECT_TRUE(m.aktion(QStringLiteral("hoch1"))->isChecked());
-    EXPECT_TRUE(m.aktion(QStringLiteral("hoch2"))->isChecked());
-    EXPECT_TRUE(m.aktion(QStringLiteral("SterneHintergr3"))->isChecked());
-    EXPECT_FALSE(m.aktion(QStringLiteral("Anfangsanimation1"))->isChecked());
-    EXPECT_TRUE(m.aktion(QStringLiteral("Deutsch1"))->isChecked());
+    EXPECT_TRUE(testhilfe::aktion(m, QStringLiteral("hoch1"))->isChecked());
+    EXPECT_TRUE(testhilfe::aktion(m, QStringLiteral("hoch2"))->isChecked());
+    EXPECT_TRUE(testhilfe::aktion(m, QStringLiteral("SterneHintergr3"))->isChecked());
+    EXPECT_FALSE(testhilfe::aktion(m, QStringLiteral("Anfangsanimation1"))->isChecked());
+    EXPECT_TRUE(testhilfe::aktion(m, QStringLiteral("Deutsch1"))->isChecked());
     // The items sit in the main window's menus.
-    EXPECT_TRUE(form1.menue(shell::Hauptmenue::Einstellungen)->actions().contains(m.aktion(QStringLiteral("Standardwiederherstellen1"))));
-    EXPECT_TRUE(form1.menue(shell::Hauptmenue::Extras)->actions().contains(m.aktion(QStringLiteral("Anfangsanimation1"))));
-    EXPECT_TRUE(form1.menue(shell::Hauptmenue::Sprache)->actions().contains(m.aktion(QStringLiteral("Englisch1"))));
+    EXPECT_TRUE(form1.menue(shell::Hauptmenue::Einstellungen)->actions().contains(testhilfe::aktion(m, QStringLiteral("Standardwiederherstellen1"))));
+    EXPECT_TRUE(form1.menue(shell::Hauptmenue::Extras)->actions().contains(testhilfe::aktion(m, QStringLiteral("Anfangsanimation1"))));
+    EXPECT_TRUE(form1.menue(shell::Hauptmenue::Sprache)->actions().contains(testhilfe::aktion(m, QStringLiteral("Englisch1"))));
     // The run lock finds the items by component name below the main window.
     for (const char* k : {"Deutsch1", "Englisch1", "Beschriftung1", "Standardwiederherstellen1", "niedrig2"})
         EXPECT_NE(form1.findChild<QAction*>(QLatin1String(k)), nullptr) << k;
@@ -116,15 +118,15 @@ TEST_F(Anbindung, SprachwechselUeberAlleMenues)
     EXPECT_FALSE(form1.zustand().EinstellungenGeaendert);
 
     form1.zustand().Startphase = false;
-    anbindung.menues().aktion(QStringLiteral("Englisch1"))->trigger();
+    testhilfe::aktion(anbindung.menues(), QStringLiteral("Englisch1"))->trigger();
     EXPECT_TRUE(form1.zustand().EinstellungenGeaendert);
     const QStringList englisch = alleTexte(form1);
-    anbindung.menues().aktion(QStringLiteral("Deutsch1"))->trigger();
+    testhilfe::aktion(anbindung.menues(), QStringLiteral("Deutsch1"))->trigger();
     const QStringList deutsch = alleTexte(form1);
     ASSERT_EQ(deutsch.size(), englisch.size());
     EXPECT_NE(deutsch, englisch);
     EXPECT_EQ(deutsch.first(), QString::fromStdString(sprache::T("form1.titel", sprache::Sprache::Deutsch)));
-    anbindung.menues().aktion(QStringLiteral("Englisch1"))->trigger();
+    testhilfe::aktion(anbindung.menues(), QStringLiteral("Englisch1"))->trigger();
     EXPECT_EQ(alleTexte(form1), englisch);
     for (const QString& t : englisch)
         EXPECT_FALSE(t.startsWith(QLatin1Char('<'))) << t.toStdString();
@@ -135,7 +137,7 @@ TEST_F(Anbindung, SchreibenBeimSchliessenUndNachNeustart)
     {
         shell::TForm1 form1;
         ui::EinstellungsAnbindung anbindung(form1, einstellungen, speicher(pfad()));
-        anbindung.menues().aktion(QStringLiteral("mittel1"))->trigger();
+        testhilfe::aktion(anbindung.menues(), QStringLiteral("mittel1"))->trigger();
         form1.konfiguration().hoheGenauigkeit = true;
         ASSERT_TRUE(form1.einstellungenSchreiben);
         EXPECT_TRUE(form1.einstellungenSchreiben());

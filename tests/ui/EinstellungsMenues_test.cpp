@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "Suche.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -84,7 +86,7 @@ protected:
 
     void ausloesen(const char* komponente)
     {
-        QAction* a = menues.aktion(QLatin1String(komponente));
+        QAction* a = testhilfe::aktion(menues, QLatin1String(komponente));
         ASSERT_NE(a, nullptr) << komponente;
         a->trigger();
     }
@@ -287,8 +289,8 @@ TEST_F(Menues, SternhintergrundUndStufen)
     ausloesen("SterneHintergr2");
     EXPECT_EQ(einstellungen.aktuell().IntBilditem, 1);
     EXPECT_EQ(einstellungen.benutzer().IntBilditem, 1);
-    EXPECT_TRUE(menues.aktion(QStringLiteral("SterneHintergr2"))->isChecked());
-    EXPECT_FALSE(menues.aktion(QStringLiteral("keineSterne1"))->isChecked());
+    EXPECT_TRUE(testhilfe::aktion(menues, QStringLiteral("SterneHintergr2"))->isChecked());
+    EXPECT_FALSE(testhilfe::aktion(menues, QStringLiteral("keineSterne1"))->isChecked());
     EXPECT_EQ(host.hintergrund, 1);
 
     ausloesen("hoch1");
@@ -297,7 +299,7 @@ TEST_F(Menues, SternhintergrundUndStufen)
     ausloesen("sehrhoch2");
     EXPECT_EQ(einstellungen.benutzer().IntAnzahlBahnpunkte, 8);
     EXPECT_EQ(host.faktor, 8);
-    EXPECT_FALSE(menues.aktion(QStringLiteral("niedrig2"))->isChecked());
+    EXPECT_FALSE(testhilfe::aktion(menues, QStringLiteral("niedrig2"))->isChecked());
     EXPECT_EQ(host.geaendert, 3);
 
     EXPECT_EQ(ui::grenzenFuerStufe(1).schritte, 12000);
@@ -309,7 +311,7 @@ TEST_F(Menues, UmschalterBeschriftungUndAnimation)
 {
     sprache::setzeSprache(sprache::Sprache::Deutsch);
     menues.retranslate();
-    QAction* b = menues.aktion(QStringLiteral("Beschriftung1"));
+    QAction* b = testhilfe::aktion(menues, QStringLiteral("Beschriftung1"));
     EXPECT_EQ(b->text(), QStringLiteral("Beschriftung größer"));
     b->trigger();
     EXPECT_FALSE(einstellungen.aktuell().BoolBeschriftung);
@@ -322,7 +324,7 @@ TEST_F(Menues, UmschalterBeschriftungUndAnimation)
 
     ausloesen("Anfangsanimation1");
     EXPECT_FALSE(einstellungen.benutzer().BoolAnfangsanimation);
-    EXPECT_FALSE(menues.aktion(QStringLiteral("Anfangsanimation1"))->isChecked());
+    EXPECT_FALSE(testhilfe::aktion(menues, QStringLiteral("Anfangsanimation1"))->isChecked());
     EXPECT_EQ(host.geaendert, 3);
 }
 
@@ -343,18 +345,18 @@ TEST_F(Menues, StandardZweimal)
     const int geaendert = host.geaendert;
     const int hintergrund = host.hintergrund;
 
-    QAction* standard = menues.aktion(QStringLiteral("Standardwiederherstellen1"));
+    QAction* standard = testhilfe::aktion(menues, QStringLiteral("Standardwiederherstellen1"));
     standard->trigger();
     EXPECT_EQ(standard->text(), QStringLiteral("benutzerdefin. Einstellungen"));
     EXPECT_EQ(einstellungen.aktuell().IntFarbeBahnen, 0xFFFFFFu);
     EXPECT_EQ(einstellungen.aktuell().IntA, 5);
     EXPECT_EQ(einstellungen.aktuell().IntAnzahlBerechn, 2);   // levels are not affected
-    EXPECT_TRUE(menues.aktion(QStringLiteral("keineSterne1"))->isChecked());
+    EXPECT_TRUE(testhilfe::aktion(menues, QStringLiteral("keineSterne1"))->isChecked());
 
     standard->trigger();
     EXPECT_EQ(standard->text(), QStringLiteral("Standard wiederherstellen"));
     EXPECT_EQ(einstellungen.aktuell(), benutzer);
-    EXPECT_TRUE(menues.aktion(QStringLiteral("SterneHintergr3"))->isChecked());
+    EXPECT_TRUE(testhilfe::aktion(menues, QStringLiteral("SterneHintergr3"))->isChecked());
     EXPECT_EQ(host.geaendert, geaendert);
     EXPECT_EQ(host.hintergrund, hintergrund + 2);
 }
@@ -370,7 +372,7 @@ std::vector<QString> alleTexte(const ui::EinstellungsMenues& m)
                 t.push_back(a->text());
     }
     for (const char* k : {"Beschriftung1", "Standardwiederherstellen1", "Anfangsanimation1"})
-        t.push_back(m.aktion(QLatin1String(k))->text());
+        t.push_back(testhilfe::aktion(m, QLatin1String(k))->text());
     return t;
 }
 
@@ -384,22 +386,22 @@ TEST_F(Menues, SprachwechselEnglischDeutschEnglisch)
         EXPECT_FALSE(t.isEmpty());
         EXPECT_FALSE(t.startsWith(QLatin1Char('<'))) << t.toStdString();
     }
-    EXPECT_TRUE(menues.aktion(QStringLiteral("Englisch1"))->isChecked());
+    EXPECT_TRUE(testhilfe::aktion(menues, QStringLiteral("Englisch1"))->isChecked());
 
     host.inStartphase = false;
     ausloesen("Deutsch1");
     EXPECT_EQ(host.geaendert, 1);
     EXPECT_TRUE(einstellungen.benutzer().BoolSprache);
-    EXPECT_TRUE(menues.aktion(QStringLiteral("Deutsch1"))->isChecked());
-    EXPECT_FALSE(menues.aktion(QStringLiteral("Englisch1"))->isChecked());
+    EXPECT_TRUE(testhilfe::aktion(menues, QStringLiteral("Deutsch1"))->isChecked());
+    EXPECT_FALSE(testhilfe::aktion(menues, QStringLiteral("Englisch1"))->isChecked());
     const auto deutsch = alleTexte(menues);
     ASSERT_EQ(deutsch.size(), englisch.size());
     int verschieden = 0;
     for (std::size_t i = 0; i < deutsch.size(); ++i)
         verschieden += deutsch[i] != englisch[i];
     EXPECT_GT(verschieden, static_cast<int>(deutsch.size()) * 2 / 3);
-    EXPECT_EQ(menues.aktion(QStringLiteral("Erde1"))->text(), QStringLiteral("Erde"));
-    EXPECT_EQ(menues.aktion(QStringLiteral("Beschriftung1"))->text(), QStringLiteral("Beschriftung größer"));
+    EXPECT_EQ(testhilfe::aktion(menues, QStringLiteral("Erde1"))->text(), QStringLiteral("Erde"));
+    EXPECT_EQ(testhilfe::aktion(menues, QStringLiteral("Beschriftung1"))->text(), QStringLiteral("Beschriftung größer"));
 
     ausloesen("Englisch1");
     EXPECT_EQ(alleTexte(menues), englisch);

@@ -6,7 +6,8 @@
 #include "shell/TFormBedienfeld.h"
 #include "ui/Darstellungsbefehle.h"
 #include "ui/DatenausgabeMenues.h"
-#include "ui/Eingabedialoge.h"
+#include "ui/Darstellungen.h"
+#include "ui/Darstellungsdialog.h"
 #include "ui/Hilfe.h"
 #include "ui/Menuebefehle.h"
 #include "ui/Sprachwechsel.h"
@@ -34,6 +35,7 @@ struct Hauptmenue : ::testing::Test {
     std::unique_ptr<ui::DatenausgabeMenues> da;
     ui::Darstellungsbefehle* d = nullptr;
     ui::Hilfemenue* h = nullptr;
+    std::unique_ptr<ui::Darstellungsregister> r;
     std::vector<std::string> meldungen;
 
     void SetUp() override
@@ -44,10 +46,10 @@ struct Hauptmenue : ::testing::Test {
             meldungen.push_back(text);
             return Antwort::Ok;
         };
+        r = std::make_unique<ui::Darstellungsregister>(*f);
         m = new ui::Menuebefehle(*f);
-        ui::DialogeAnlegen(*f);
         da = std::make_unique<ui::DatenausgabeMenues>(*f);
-        d = new ui::Darstellungsbefehle(*f, *m, da.get());
+        d = new ui::Darstellungsbefehle(*f, *m, *r, da.get());
         h = new ui::Hilfemenue(*f, *m);
         f->resize(640, 480);
         f->show();
@@ -59,8 +61,6 @@ struct Hauptmenue : ::testing::Test {
         for (QAction* x : f->findChildren<QAction*>())
             if (x->objectName() == QLatin1String(n))
                 return x;
-        if (QAction* x = m->aktion(QString::fromLatin1(n)))
-            return x;
         for (QAction* x : {da->ausgabeKonj(), da->entfernung1(), da->datenspeichern1()})
             if (x->objectName() == QLatin1String(n))
                 return x;
@@ -224,6 +224,15 @@ TEST_F(Hauptmenue, F3BeiGewaehltenDreiPlaneten)
 // star figure.
 TEST_F(Hauptmenue, EinstellungenOeffnenZweiPlaneten)
 {
+    // A two-planet dialog whose star box the test ticks.
+    struct Sterndialog : ui::Darstellungsdialog {
+        explicit Sterndialog(TForm1* f) : Darstellungsdialog(f, "TForm2Pl", f) {}
+        void retranslate() override {}
+        bool figurenDrehungMoeglich() const override { return stern; }
+        bool stern = false;
+    };
+    auto* dialog = new Sterndialog(f.get());
+    r->dialogSetzen(*f, Darstellung::ZweiPlaneten, dialog);
     waehle(Darstellung::ZweiPlaneten);
     QMenu* einst = f->menue(shell::Hauptmenue::Einstellungen);
     QAction* drehung = a("FigurenDrehung1");
@@ -233,11 +242,11 @@ TEST_F(Hauptmenue, EinstellungenOeffnenZweiPlaneten)
     EXPECT_FALSE(drehung->isEnabled());
     EXPECT_FALSE(drehung->isChecked());
     EXPECT_FALSE(f->konfiguration().drehungDerFiguren);
-    f->konfiguration().oppositionsstern = true;
+    dialog->stern = true;
     emit einst->aboutToShow();
     EXPECT_TRUE(drehung->isEnabled());
     // During a run the rule does not apply.
-    f->konfiguration().oppositionsstern = false;
+    dialog->stern = false;
     f->zustand().LaufAktiv = true;
     emit einst->aboutToShow();
     EXPECT_TRUE(drehung->isEnabled());

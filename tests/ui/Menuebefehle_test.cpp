@@ -24,7 +24,7 @@ struct Menue : ::testing::Test {
         f->show();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !f->zustand().Startphase; }, 5000));
     }
-    QAction* a(const char* n) { return m->aktion(QString::fromLatin1(n)); }
+    QAction* a(const char* n) { return f->findChild<QAction*>(QString::fromLatin1(n)); }
 };
 
 TEST_F(Menue, AnfangszustandUndKonfiguration)

@@ -4,6 +4,7 @@
 
 #include "shell/TForm1.h"
 #include "shell/Zahlenfeld.h"
+#include "ui/Darstellungen.h"
 #include "ui/Darstellungsbefehle.h"
 #include "ui/DatenausgabeMenues.h"
 #include "ui/Menuebefehle.h"
@@ -190,14 +191,14 @@ TEST_F(Ue, WithoutDistancesInTheMainWindowSwitchesConstellationsOnOnceAndLocksTh
     klick(dlg.CheckBoxKE);
     EXPECT_TRUE(sternbilder->isChecked());
     EXPECT_EQ(form1.konfiguration().tierkreis, shell::TierkreisArt::Sternbilder);
-    EXPECT_TRUE(form1.konfiguration().ohneEntfernungen);
+    EXPECT_TRUE(dlg.eingabe().ohneEntfernungen);
     EXPECT_FALSE(tabelle->isEnabled());
     EXPECT_FALSE(dlg.CheckBoxBahnUe->isChecked());
 
     // Switched off and on again: the constellations are left as the user set them.
     klick(dlg.CheckBoxKE);
     EXPECT_TRUE(tabelle->isEnabled());
-    EXPECT_FALSE(form1.konfiguration().ohneEntfernungen);
+    EXPECT_FALSE(dlg.eingabe().ohneEntfernungen);
     form1.findChild<QAction*>(QStringLiteral("Tierkreis1"))->trigger();
     klick(dlg.CheckBoxBahnUe);
     klick(dlg.CheckBoxKE);
@@ -205,8 +206,8 @@ TEST_F(Ue, WithoutDistancesInTheMainWindowSwitchesConstellationsOnOnceAndLocksTh
     EXPECT_TRUE(dlg.CheckBoxBahnUe->isChecked());
 
     klick(dlg.CheckBoxDA);
-    EXPECT_TRUE(form1.konfiguration().nurDatenausgabe);
-    EXPECT_FALSE(form1.konfiguration().ohneEntfernungen);
+    EXPECT_TRUE(dlg.eingabe().nurDatenausgabe);
+    EXPECT_FALSE(dlg.eingabe().ohneEntfernungen);
     (void)menue;
 }
 
@@ -215,10 +216,11 @@ TEST_F(Ue, ChoosingTheOverviewFromTheMenuArmsTheFirstSwitchAgain)
 {
     shell::TForm1 form1;
     auto* menue = new ui::Menuebefehle(form1);
+    ui::Darstellungsregister darstellungen(form1);
     ui::DatenausgabeMenues daten(form1);
-    new ui::Darstellungsbefehle(form1, *menue, &daten);
-    auto* dlg = new ui::TFormUe(&form1, &form1);
-    form1.setzeDialog(shell::Darstellung::Ueberblick, dlg);
+    new ui::Darstellungsbefehle(form1, *menue, darstellungen, &daten);
+    auto* dlg = static_cast<ui::TFormUe*>(darstellungen.dialog(shell::Darstellung::Ueberblick));
+    ASSERT_TRUE(dlg);
     auto* sternbilder = form1.findChild<QAction*>(QStringLiteral("Sternzeichen1"));
     ASSERT_TRUE(sternbilder);
 

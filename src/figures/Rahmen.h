@@ -1,0 +1,47 @@
+#pragma once
+// Pieces every representation's frame shares, in plain drawing code so that
+// the window's runs and velmora-cli draw the same: the orbit refresh, the
+// frame tail (Sun at the centre, centre mark, scale bar, zodiac, legend) and
+// the start text.
+
+#include "figures/Ansicht.h"
+#include "figures/Einstellungssatz.h"
+#include "figures/Hintergrund.h"
+#include "figures/Legende.h"
+#include "figures/Zeichenflaeche.h"
+
+namespace figures {
+
+// Orbit refresh: due whenever Schritt x Schrittweite passes another
+// BahnErneuerung (90500 days, 14610 with Chiron) since the start of the run.
+// Never once the run is complete.
+class Bahnerneuerung {
+public:
+    void zuruecksetzen() { erneuert_ = 0; }
+    bool faellig(int schritt, double schrittweite, bool mitChiron, bool fertig);
+    int anzahl() const { return erneuert_; }
+
+private:
+    int erneuert_ = 0;
+};
+
+// The switches of the frame tail.
+struct Rahmenschalter {
+    bool sonneImZentrum = false;   // "Ergebnis sofort" with "Sonne ins Zentrum" and the Sun as centre
+    bool zentrumMarkieren = false; // "Zentrum markieren"
+    bool massstab = false;         // "Maßstab einfügen"
+    Tierkreisart tierkreis = Tierkreisart::Keiner; // the zodiac of the tail (Keiner: none, or drawn earlier)
+    Tierkreislage lage;            // day and equinox of the zodiac
+    bool legende = false;          // "Legende"
+};
+
+// The tail of a frame, in this order: the Sun at the centre, the centre
+// mark, the scale bar for Massstabswert, the zodiac band, the legend.
+void RahmenSchluss(Zeichenflaeche& z, Ansicht& a, const Einstellungssatz& s, const Rahmenschalter& r,
+                   const Legendendaten& legende, const Massstabsart& massstab = {});
+
+// The start text "Velmora" / "DAS PROGRAMM" in red on the surface (no flip);
+// `schriftfaktor` is 96 / the screen's dots per inch.
+void StarttextZeichnen(Zeichenflaeche& z, double schriftfaktor);
+
+} // namespace figures

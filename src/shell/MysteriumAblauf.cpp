@@ -1,0 +1,145 @@
+#include "shell/MysteriumAblauf.h"
+
+#include "figures/Hintergrund.h"
+#include "figures/Rahmen.h"
+
+namespace shell {
+
+std::array<int, 3> KoerperVoreinstellung(const Laufkonfiguration& k)
+{
+    using K = Koerper3D;
+    auto an = [&](K kk) { return k.koerper3D[static_cast<int>(kk)]; };
+    if (an(K::Dodekaeder))
+        return {-108, 0, 18};
+    if (an(K::Ikosaeder))
+        return {36, 0, 0};
+    if (an(K::Hexaeder))
+        return {0, -30, 15};
+    if (an(K::Oktaeder))
+        return {80, 0, 0};
+    if (an(K::Tetraeder))
+        return {72, 36, 0};
+    return {0, 0, 0};
+}
+
+// ---------------------------------------------------------------------------
+// The solid mode
+
+Laufregeln MysteriumAblauf::einrichten(const Laufkonfiguration& k)
+{
+    metamorphose_ = k.metamorphose;
+    metamorphoseZaehler_ = 0;
+    Laufregeln r;
+    r.drehungen = KoerperVoreinstellung(k);
+    r.zoomStart = 1000;
+    r.zoomGesperrt = k.metamorphose;
+    r.zeitLabels = false;
+    r.sternGruppe = !k.metamorphose;
+    r.datenSpeicherbar = false;
+    // A solid is complete at once; only the metamorphosis keeps animating
+    // and can be paused.
+    r.pauseMoeglich = k.metamorphose;
+    r.laeuftNachFertig = k.metamorphose;
+    r.fertigZurueck = false;
+    r.selbstFlippen = true;
+    r.beschriftung = Zeitbeschriftung::Keine;
+    r.gueltigkeitPruefen = false;
+    return r;
+}
+
+Vorbereitungsergebnis MysteriumAblauf::vorbereiten(Laufdienste& d)
+{
+    d.z.Schrittzahl = 0;
+    d.z.Konstellationszahl = 0;
+    return Vorbereitungsergebnis::Weiter;
+}
+
+void MysteriumAblauf::schritt(Laufdienste& d)
+{
+    if (d.k.intBilditem >= 0)
+        figures::DXHintergrund(d.flaeche, d.k.intBilditem);
+    if (zeichnen)
+        zeichnen(d);
+}
+
+Endzaehler MysteriumAblauf::endzaehler(const Laufzustand&, const Laufkonfiguration&) const
+{
+    return {}; // step count 0: the first step completes the figure
+}
+
+void MysteriumAblauf::zurueckschreiten(Laufzustand&, const Laufkonfiguration&)
+{
+    if (metamorphose_)
+        metamorphoseZaehler_ -= 1;
+}
+
+// ---------------------------------------------------------------------------
+// The start phase
+
+Laufregeln Startablauf::einrichten(const Laufkonfiguration& k)
+{
+    Laufregeln r;
+    r.drehungen = KoerperVoreinstellung(k);
+    r.zoomStart = 1000;
+    r.zeitLabels = false;
+    r.sternGruppe = !k.metamorphose;
+    r.datenSpeicherbar = false;
+    r.pauseMoeglich = false;
+    r.ohneFortschritt = true;
+    r.beschriftung = Zeitbeschriftung::Keine;
+    r.gueltigkeitPruefen = false;
+    return r;
+}
+
+Vorbereitungsergebnis Startablauf::vorbereiten(Laufdienste& d)
+{
+    d.z.Schrittzahl = 0;
+    d.z.Konstellationszahl = 0;
+    return Vorbereitungsergebnis::Weiter;
+}
+
+void Startablauf::schritt(Laufdienste& d)
+{
+    // The start animation draws itself when it is there; without it (or
+    // with "Anfangsanimation" off) its end follows at once.
+    bool fertig = true;
+    bool ohneWartezeit = true;
+    if (d.k.boolAnfangsanimation && animation && !d.z.AnimationUeberspringen) {
+        fertig = animation(d);
+        ohneWartezeit = false;
+    } else {
+        ohneWartezeit = !(d.k.boolAnfangsanimation && animation) || d.z.AnimationUeberspringen;
+    }
+    if (!d.z.ZitatSichtbar)
+        d.flaeche.flip();
+    if (fertig)
+        ende(d, ohneWartezeit);
+}
+
+void Startablauf::ende(Laufdienste& d, bool ohneWartezeit)
+{
+    Laufzustand& z = d.z;
+    if (!ohneWartezeit)
+        host_.sleepMs(1000);
+    figures::StarttextZeichnen(d.flaeche, z.Schriftfaktor);
+    d.flaeche.flip();
+    host_.sleepMs(2500);
+    d.flaeche.fuellen(figures::Schwarz);
+    d.flaeche.flip();
+    z.MysteriumModus = false;
+    z.MitteX = z.Breite / 2 + z.VerschiebungX;
+    z.MitteY = z.Hoehe / 2 + z.VerschiebungY;
+    host_.drehReglerSetzen(60, 30, 0);
+    // The solids' 1:1 zoom (1000) does not carry over to the idle program.
+    z.Zoom = 1.0;
+    // Without a quotation the start phase ends here.
+    z.Startphase = false;
+    host_.menueSichtbar(true);
+    host_.sternGruppeSichtbar(false);
+    host_.startUndZeitLabelsSichtbar(true);
+    host_.bedienfeldZeigen();
+    d.lauf.beenden();
+    host_.startFokussieren();
+}
+
+} // namespace shell
