@@ -166,19 +166,20 @@ Hilfemenue::Hilfemenue(shell::TForm1& form1, Menuebefehle& menue)
     fenster_->setWindowFlag(Qt::Window, true);
 
     QMenu* hilfe = f_.menue(shell::Hauptmenue::Hilfe);
-    auto neu = [&](const char* komponente, auto handler) {
+    auto neu = [&](const char* komponente, const char* schluessel, auto handler) {
         QAction* a = hilfe->addAction(QString());
         a->setObjectName(QString::fromLatin1(komponente));
         connect(a, &QAction::triggered, this, handler);
+        eintraege_.emplace_back(a, schluessel);
         return a;
     };
-    neu("InhaltundIndex1", [this] { InhaltundIndex1Click(); });
-    neu("Tasten1", [this] { Tasten1Click(); });
-    neu("Glossar1", [this] { Glossar1Click(); });
+    neu("InhaltundIndex1", "menu.inhalt", [this] { InhaltundIndex1Click(); });
+    neu("Tasten1", "menu.tasten", [this] { Tasten1Click(); });
+    neu("Glossar1", "menu.glossar", [this] { Glossar1Click(); });
     hilfe->addSeparator();
-    neu("Readme1", [this] { Dank1Click(true); });
-    neu("Buch1", [this] { Buch1Click(); });
-    neu("Dank1", [this] { Dank1Click(false); });
+    neu("Readme1", "menu.readme", [this] { Dank1Click(true); });
+    neu("Buch1", "menu.buch", [this] { Buch1Click(); });
+    neu("Dank1", "menu.dank", [this] { Dank1Click(false); });
 
     qApp->installEventFilter(this);
     Sprachwechsel::instanz().anmelden(this, [this] { retranslate(); });
@@ -189,15 +190,8 @@ Hilfemenue::~Hilfemenue() { qApp->removeEventFilter(this); }
 
 void Hilfemenue::retranslate()
 {
-    static const std::pair<const char*, const char*> kTexte[] = {
-        {"InhaltundIndex1", "menu.inhalt"}, {"Tasten1", "menu.tasten"}, {"Glossar1", "menu.glossar"},
-        {"Readme1", "menu.readme"},         {"Buch1", "menu.buch"},     {"Dank1", "menu.dank"},
-    };
-    QMenu* hilfe = f_.menue(shell::Hauptmenue::Hilfe);
-    for (QAction* a : hilfe->actions())
-        for (const auto& [k, s] : kTexte)
-            if (a->objectName() == QLatin1String(k))
-                a->setText(TQ(s));
+    for (const auto& [a, schluessel] : eintraege_)
+        a->setText(TQ(schluessel));
     fenster_->retranslate();
     // An open help window follows the language.
     if (fenster_->isVisible()) {

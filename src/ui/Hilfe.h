@@ -12,6 +12,8 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QTextBrowser;
@@ -90,6 +92,8 @@ private:
     shell::TForm1& f_;
     Menuebefehle& m_;
     HilfeFenster* fenster_ = nullptr;
+    // The items of the help menu with the catalogue keys of their texts.
+    std::vector<std::pair<QAction*, const char*>> eintraege_;
 };
 
 } // namespace ui

@@ -220,6 +220,168 @@ TEST_F(Lauf, GueltigkeitsgrenzeBeendetMitMeldung)
     sprache::setzeSprache(sprache::Sprache::Englisch);
 }
 
+// The rules record of a run is all the engine reads of it: waits, locks,
+// labels, the end and the pause step-back.
+TEST_F(Lauf, RegelnSteuernWartezeitSperrenUndBeschriftung)
+{
+    sprache::setzeSprache(sprache::Sprache::Deutsch);
+    host.tempo = 1;
+    ablauf->schritte = 2;
+    ablauf->regeln.wartezeitTeiler = 4;
+    ablauf->regeln.drehreglerGesperrt = true;
+    ablauf->regeln.drehungenNullen = true;
+    ablauf->regeln.sperrHinweis = "bedienfeld.hinweis.schleifen";
+    ablauf->regeln.zentrumZiehbar = false;
+    ablauf->regeln.beschriftung = Zeitbeschriftung::Jahr;
+    host.dx = host.dy = 7;
+    bool waehrendDesLaufs = true;
+    std::string hinweis;
+    host.beimPumpen = [&](int) {
+        waehrendDesLaufs = waehrendDesLaufs && !engine->zentrumZiehbar() && !host.drehAn;
+        if (hinweis.empty())
+            hinweis = host.beendenHinweis;
+        if (z.FigurFertig) engine->beenden();
+    };
+    engine->ausfuehren();
+    EXPECT_EQ(host.schlafzeiten.front(), 200) << "800 / 4";
+    EXPECT_TRUE(waehrendDesLaufs) << "no centre drag and no rotation sliders while it runs";
+    EXPECT_EQ(host.dx, 0);
+    EXPECT_EQ(host.dy, 0);
+    EXPECT_EQ(hinweis, sprache::T("bedienfeld.hinweis.schleifen"));
+    EXPECT_EQ(host.letzterStart, "(Jahr)         -5000000");
+    EXPECT_EQ(host.letzteZeit, "-2500");
+    EXPECT_TRUE(engine->zentrumZiehbar()) << "idle again";
+
+    // A data-only run waits nothing; the start phase neither waits nor advances.
+    ablauf->regeln = {};
+    ablauf->regeln.datenOnly = true;
+    host.schlafzeiten.clear();
+    ablauf->gezeichnet.clear();
+    engine->ausfuehren();
+    EXPECT_TRUE(host.schlafzeiten.empty());
+    EXPECT_EQ(ablauf->gezeichnet, (std::vector<int>{0, 1, 2}));
+    sprache::setzeSprache(sprache::Sprache::Englisch);
+}
+
+TEST_F(Lauf, RegelnDesEndes)
+{
+    // The run's own end counters: events do not end it (2 planets).
+    struct Offen : Probeablauf {
+        Endzaehler endzaehler(const Laufzustand& z, const Laufkonfiguration& k) const override
+        {
+            Endzaehler e = Darstellungsablauf::endzaehler(z, k);
+            e.erledigt = e.gewuenscht = 5;
+            e.ereignisseBegrenzen = false;
+            return e;
+        }
+        // Steps back two at a time, so the test can tell it is asked.
+        void zurueckschreiten(Laufzustand& z, const Laufkonfiguration&) override { z.Schritt -= 2; }
+    };
+    auto* o = new Offen;
+    o->schritte = 4;
+    engine->registrieren(Darstellung::DreiPlaneten, std::unique_ptr<Darstellungsablauf>(o));
+    k.menueDarstellung = Darstellung::DreiPlaneten;
+    host.beimPumpen = [&](int) { if (o->gezeichnet.size() > 7) engine->beenden(); };
+    engine->ausfuehren();
+    ASSERT_GE(o->gezeichnet.size(), 7u);
+    EXPECT_EQ(o->gezeichnet[4], 4) << "steps 0..4 although the events were done";
+    EXPECT_EQ(o->gezeichnet[5], 3) << "complete: the run's own step-back (5 - 2)";
+    EXPECT_EQ(o->gezeichnet[6], 4) << "and on again";
+
+    // "amEndeBeenden": the end is Beenden, not a complete figure.
+    o->regeln.amEndeBeenden = true;
+    o->gezeichnet.clear();
+    host.beimPumpen = nullptr;
+    engine->ausfuehren();
+    EXPECT_EQ(o->gezeichnet.back(), 4);
+    EXPECT_FALSE(z.FigurFertig);
+    EXPECT_FALSE(z.LaufAktiv);
+    EXPECT_EQ(o->beendetGemeldet, 2) << "both runs told of their end";
+}
+
+TEST_F(Lauf, GueltigkeitsfallUndSeineMeldung)
+{
+    sprache::setzeSprache(sprache::Sprache::Deutsch);
+    // A preparation narrows the limit through the one table: the message
+    // names that limit.
+    struct Chironlauf : Probeablauf {
+        Vorbereitungsergebnis vorbereiten(Laufdienste& d) override
+        {
+            GrenzeEinschraenken(d.z, astro::Grenzfall::ChironNormal);
+            GrenzeEinschraenken(d.z, astro::Grenzfall::Normal); // wider: no change
+            Probeablauf::vorbereiten(d);
+            d.z.Starttag = d.z.Gueltigkeitsgrenze - 0.5;
+            return Vorbereitungsergebnis::Weiter;
+        }
+    };
+    auto* c = new Chironlauf;
+    c->schritte = 100;
+    engine->registrieren(Darstellung::DreiPlaneten, std::unique_ptr<Darstellungsablauf>(c));
+    k.menueDarstellung = Darstellung::DreiPlaneten;
+    host.beimPumpen = [&](int) { if (z.FigurFertig) engine->beenden(); };
+    engine->ausfuehren();
+    EXPECT_EQ(z.Gueltigkeitsgrenze, astro::GrenzeChironNormal);
+    ASSERT_EQ(host.meldungen.size(), 1u);
+    EXPECT_EQ(host.meldungen[0], "Hinweis|" + sprache::T("lauf.gueltigkeit.chiron"));
+
+    // "mondGrenze": the narrow limit whatever the accuracy.
+    host.meldungen.clear();
+    ablauf->regeln.mondGrenze = true;
+    ablauf->starttag = astro::GrenzeHoheGenauigkeit - 0.5;
+    k.menueDarstellung = Darstellung::ZweiPlaneten;
+    engine->ausfuehren();
+    ASSERT_EQ(host.meldungen.size(), 1u);
+    EXPECT_EQ(host.meldungen[0], "Hinweis|" + sprache::T("lauf.gueltigkeit.7000"));
+
+    // A run that does not check the limit (the solids) never shows it.
+    host.meldungen.clear();
+    ablauf->regeln.gueltigkeitPruefen = false;
+    engine->ausfuehren();
+    EXPECT_TRUE(host.meldungen.empty());
+    sprache::setzeSprache(sprache::Sprache::Englisch);
+}
+
+TEST_F(Lauf, KoerperModusUndMetamorphose)
+{
+    // The solid mode: complete after its first step, the Beenden button in
+    // bold, no Pause; the metamorphosis keeps animating with Pause.
+    z.MysteriumModus = true;
+    k.koerper3D[static_cast<int>(Koerper3D::Oktaeder)] = true;
+    auto m = std::make_unique<MysteriumAblauf>();
+    int bilder = 0;
+    m->zeichnen = [&](Laufdienste&) { ++bilder; };
+    MysteriumAblauf* mp = m.get();
+    engine->registrieren(Darstellung::Mysterium, std::move(m));
+    bool fett = false, pause = false;
+    int zoom = 0;
+    host.beimPumpen = [&](int) {
+        fett = fett || host.beendenFett;
+        pause = pause || host.pauseAn;
+        zoom = std::max(zoom, host.zoomPosition);
+        if (bilder >= 5) engine->beenden();
+    };
+    engine->ausfuehren();
+    EXPECT_EQ(host.dx, 80) << "the octahedron's preset";
+    EXPECT_EQ(zoom, 1000);
+    EXPECT_TRUE(fett);
+    EXPECT_FALSE(pause);
+
+    k.metamorphose = true;
+    bilder = 0;
+    bool pauseDabei = false, pauseFett = false;
+    host.beimPumpen = [&](int) {
+        pauseDabei = pauseDabei || host.pauseAn;
+        pauseFett = pauseFett || host.pauseFett;
+        if (bilder == 2 && !z.PauseAktiv) engine->pauseUmschalten();
+        if (host.pumps > 40) engine->beenden();
+    };
+    engine->ausfuehren();
+    EXPECT_TRUE(pauseDabei);
+    EXPECT_TRUE(pauseFett) << "a paused metamorphosis shows Pause in bold";
+    EXPECT_LT(mp->metamorphoseZaehler(), 0) << "paused frames step its phase counter back";
+    z.MysteriumModus = false;
+}
+
 TEST_F(Lauf, EndtestEreignisseUndSchritte)
 {
     // Events decide the end unless the representation is 2 planets.

@@ -23,6 +23,9 @@ public:
     bool pauseAn = false, pauseFett = false, beendenFett = false, startAn = true;
     bool gesperrt = false, menues = false, bedienfeld = false, programmEnde = false;
     int dx = 0, dy = 0, dz = 0;
+    bool zoomAn = false, drehAn = true;
+    int zoomPosition = 0;
+    std::string beendenHinweis;
     int startFokus = 0;
     // Called on every pumpEvents with the pump number (1, 2, ...): the
     // "user" acting between two steps.
@@ -66,10 +69,15 @@ public:
     void zaehlerAnzeigen(bool, const std::string&) override {}
     void pauseAktiviert(bool a) override { pauseAn = a; }
     void pauseHervorheben(bool f, const std::string&) override { pauseFett = f; }
-    void beendenKnopf(bool f, const std::string&) override { beendenFett = f; }
+    void beendenKnopf(bool f, const std::string& h) override
+    {
+        beendenFett = f;
+        if (!h.empty())
+            beendenHinweis = h;
+    }
     void startKnopf(bool a, bool) override { startAn = a; }
-    void zoomRegler(bool, int) override {}
-    void drehRegler(bool) override {}
+    void zoomRegler(bool a, int p) override { zoomAn = a; zoomPosition = p; }
+    void drehRegler(bool a) override { drehAn = a; }
     void drehReglerSetzen(int x, int y, int z) override { dx = x; dy = y; dz = z; }
     void startUndZeitLabelsSichtbar(bool) override {}
     void sternGruppeSichtbar(bool) override {}
