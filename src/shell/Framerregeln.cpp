@@ -45,7 +45,7 @@ void RahmenSchluss(Laufdienste& l, int zentrum, figures::Legendendaten legende, 
 
 int NaechsterEreignisIndex(const Laufzustand& z, const Laufkonfiguration& k, int zaehler)
 {
-    return (k.drehungDerFiguren && zaehler > z.FigurenAnzahl) ? z.FigurenAnzahl : zaehler;
+    return figures::NaechsterEreignisIndex(k.drehungDerFiguren, z.FigurenAnzahl, zaehler);
 }
 
 int EreignissePassieren(Laufzustand& z, const Laufkonfiguration& k, const Laufspeicher& sp, Ereigniszaehlung art,
@@ -57,37 +57,18 @@ int EreignissePassieren(Laufzustand& z, const Laufkonfiguration& k, const Laufsp
 int EreignissePassieren(Laufzustand& z, const Laufkonfiguration& k, std::span<const double> tage, int& zaehler,
                         Ereigniszaehlung art, Ereigniszeile zeile, Figurnachruecken nachruecken)
 {
-    const int letzterSlot = static_cast<int>(tage.size()) - 1;
-    int passiert = 0;
-    while (true) {
-        const int i = NaechsterEreignisIndex(z, k, zaehler);
-        if (i < 0 || i > letzterSlot)
-            break;
-        if (!k.drehungDerFiguren && zaehler >= z.Konstellationszahl)
-            break; // beyond the events the pre-calculation computed
-        const double tag = tage[static_cast<size_t>(i)];
-        if (!(z.AktuellerTag > tag))
-            break;
-        if (!z.PauseAktiv)
-            z.EreignisNeu = true;
-        if (zeile && !z.FigurFertig && !z.PauseAktiv && !k.drehungDerFiguren && zaehler < z.Zeilengrenze)
-            zeile(zaehler, i);
-        ++zaehler;
-        ++passiert;
-        if (k.drehungDerFiguren && zaehler > z.FigurenAnzahl) {
-            // The coming event is always in slot FigurenAnzahl; only a new
-            // figure computed into it can be passed next.
-            if (!nachruecken)
-                break;
-            nachruecken();
-            const size_t f = static_cast<size_t>(z.FigurenAnzahl);
-            if (f >= tage.size() || !(tage[f] > tag))
-                break; // the slot did not move on: do not count it again
-        }
-        if (art == Ereigniszaehlung::EinesJeSchritt)
-            break;
-    }
-    return passiert;
+    figures::Ereignislage lage;
+    lage.aktuellerTag = z.AktuellerTag;
+    lage.pause = z.PauseAktiv;
+    lage.fertig = z.FigurFertig;
+    lage.drehung = k.drehungDerFiguren;
+    lage.figurenAnzahl = z.FigurenAnzahl;
+    lage.konstellationszahl = z.Konstellationszahl;
+    lage.zeilengrenze = z.Zeilengrenze;
+    lage.ereignisNeu = z.EreignisNeu;
+    const int n = figures::EreignissePassieren(lage, tage, zaehler, art, zeile, nachruecken);
+    z.EreignisNeu = lage.ereignisNeu;
+    return n;
 }
 
 bool ErgebnisSofort(Laufdienste& l, Ereigniszeile zeile)

@@ -9,7 +9,8 @@
 #include "figures/Legende.h"
 #include "figures/Rahmen.h"
 #include "shell/Darstellungsablauf.h"
-#include "shell/Verweis.h"
+#include "figures/Ereignisse.h"
+#include "figures/Verweis.h"
 
 #include <span>
 
@@ -39,31 +40,26 @@ void RahmenSchluss(Laufdienste& l, int zentrum, figures::Legendendaten legende,
 // barycentre, rotations) call these from their frames; events are counted in
 // KonjIndex (or the counter handed in) against the days in Ereignistage.
 
-// Writes the data row `nummer` for the event stored at `index`.
-using Ereigniszeile = Verweis<void(int nummer, int index)>;
-// Kept figures are turning and an event was passed: shift the kept figures
-// and compute the next one into the last slot (DrehungArrayVerschieben and
+// Writes the data row `nummer` for the event stored at `index`; kept figures
+// are turning and an event was passed: shift the kept figures and compute
+// the next one into the last slot (DrehungArrayVerschieben and
 // NaechsteFigurZuweisen, or the two-planet variant).
-using Figurnachruecken = Verweis<void()>;
-
-enum class Ereigniszaehlung {
-    EinesJeSchritt, // 2 and 3 planets, rotations: at most one event per step
-    AlleImSchritt,  // Moon and barycentre: every event the step passed
-};
+using figures::Ereigniszaehlung;
+using figures::Ereigniszeile;
+using figures::Figurnachruecken;
 
 // The index of the next event: FigurenAnzahl once kept figures are turning
 // ("Drehung der Figuren" and more events counted than FigurenAnzahl; that
 // slot then always holds the coming event), else the count itself.
 int NaechsterEreignisIndex(const Laufzustand& z, const Laufkonfiguration& k, int zaehler);
 
-// Events passed: while AktuellerTag lies beyond the day of the next event,
-// the event is passed: EreignisNeu is set (not while paused), its data row is
-// written (not when the run is complete or paused, not with "Drehung der
-// Figuren", not once Zeilengrenze rows were written), the counter goes up,
-// and with turning kept figures `nachruecken` is called. One event per step,
-// or all of them with AlleImSchritt. Without kept figures only the
-// Konstellationszahl events of the run are counted (later slots were never
-// computed). Returns the number of events passed.
+// Events passed (figures::EreignissePassieren over the run state): while
+// AktuellerTag lies beyond the day of the next event, the event is passed:
+// EreignisNeu is set (not while paused), its data row is written (not when
+// the run is complete or paused, not with "Drehung der Figuren", not once
+// Zeilengrenze rows were written), the counter goes up, and with turning
+// kept figures `nachruecken` is called. One event per step, or all of them
+// with AlleImSchritt. Returns the number of events passed.
 int EreignissePassieren(Laufzustand& z, const Laufkonfiguration& k, const Laufspeicher& sp, Ereigniszaehlung art,
                         Ereigniszeile zeile, Figurnachruecken nachruecken = {});
 // The same on other days and another counter (the two-planet stores with
@@ -96,7 +92,7 @@ void DrehungArrayVerschieben2PL(Laufspeicher& sp, const Laufzustand& z, bool kon
 // kept figure into the last slot (FigurenAnzahl), searching from the day of
 // the last kept event plus SynodischePeriode. `tage` are the days of the
 // store that was shifted.
-using Figurzuweisung = Verweis<void(int index, double tag)>;
+using Figurzuweisung = figures::Verweis<void(int index, double tag)>;
 void NaechsteFigurZuweisen(const Laufzustand& z, std::span<const double> tage, Figurzuweisung zuweisen);
 
 // Clock synchronisation when the planets are not drawn (OhnePlaneten): the

@@ -9,7 +9,7 @@
 #include <type_traits>
 #include <utility>
 
-namespace shell {
+namespace figures {
 
 template <class Signatur>
 class Verweis;
@@ -37,4 +37,4 @@ private:
     R (*aufruf_)(void*, A...) = nullptr;
 };
 
-} // namespace shell
+} // namespace figures

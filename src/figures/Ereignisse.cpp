@@ -1,0 +1,46 @@
+#include "figures/Ereignisse.h"
+
+namespace figures {
+
+int NaechsterEreignisIndex(bool drehung, int figurenAnzahl, int zaehler)
+{
+    return (drehung && zaehler > figurenAnzahl) ? figurenAnzahl : zaehler;
+}
+
+int EreignissePassieren(Ereignislage& l, std::span<const double> tage, int& zaehler, Ereigniszaehlung art,
+                        Ereigniszeile zeile, Figurnachruecken nachruecken)
+{
+    const int letzterSlot = static_cast<int>(tage.size()) - 1;
+    int passiert = 0;
+    while (true) {
+        const int i = NaechsterEreignisIndex(l.drehung, l.figurenAnzahl, zaehler);
+        if (i < 0 || i > letzterSlot)
+            break;
+        if (!l.drehung && zaehler >= l.konstellationszahl)
+            break; // beyond the events the pre-calculation computed
+        const double tag = tage[static_cast<size_t>(i)];
+        if (!(l.aktuellerTag > tag))
+            break;
+        if (!l.pause)
+            l.ereignisNeu = true;
+        if (zeile && !l.fertig && !l.pause && !l.drehung && zaehler < l.zeilengrenze)
+            zeile(zaehler, i);
+        ++zaehler;
+        ++passiert;
+        if (l.drehung && zaehler > l.figurenAnzahl) {
+            // The coming event is always in slot figurenAnzahl; only a new
+            // figure computed into it can be passed next.
+            if (!nachruecken)
+                break;
+            nachruecken();
+            const size_t f = static_cast<size_t>(l.figurenAnzahl);
+            if (f >= tage.size() || !(tage[f] > tag))
+                break; // the slot did not move on: do not count it again
+        }
+        if (art == Ereigniszaehlung::EinesJeSchritt)
+            break;
+    }
+    return passiert;
+}
+
+} // namespace figures

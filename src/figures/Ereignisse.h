@@ -1,0 +1,52 @@
+#pragma once
+// Events passed: the representations driven by events (2 and 3 planets,
+// Moon, barycentre, rotations) count the events their frame has passed
+// against the days of an event array. Plain code over the few values of the
+// run it needs, so the window's runs and velmora-cli count alike.
+
+#include "figures/Verweis.h"
+
+#include <span>
+
+namespace figures {
+
+// Writes the data row `nummer` for the event stored at `index`.
+using Ereigniszeile = Verweis<void(int nummer, int index)>;
+// Kept figures are turning and an event was passed: shift the kept figures
+// and compute the next one into the last slot.
+using Figurnachruecken = Verweis<void()>;
+
+enum class Ereigniszaehlung {
+    EinesJeSchritt, // 2 and 3 planets, rotations: at most one event per step
+    AlleImSchritt,  // Moon and barycentre: every event the step passed
+};
+
+// What event passing reads of the run, and its one flag out.
+struct Ereignislage {
+    double aktuellerTag = 0;     // the day of the step
+    bool pause = false;          // the step is redrawn while paused
+    bool fertig = false;         // the figure is complete
+    bool drehung = false;        // "Drehung der Figuren"
+    int figurenAnzahl = 10;      // kept figures
+    int konstellationszahl = 0;  // events the pre-calculation computed
+    int zeilengrenze = 10000;    // data rows at most
+    bool ereignisNeu = false;    // out: an event was passed (not while paused)
+};
+
+// The index of the next event: figurenAnzahl once kept figures are turning
+// ("Drehung der Figuren" and more events counted than figurenAnzahl; that
+// slot then always holds the coming event), else the count itself.
+int NaechsterEreignisIndex(bool drehung, int figurenAnzahl, int zaehler);
+
+// While aktuellerTag lies beyond the day of the next event, the event is
+// passed: ereignisNeu is set (not while paused), its data row is written
+// (not when complete or paused, not with "Drehung der Figuren", not once
+// zeilengrenze rows were written), `zaehler` goes up, and with turning kept
+// figures `nachruecken` is called. One event per step, or all of them with
+// AlleImSchritt. Without kept figures only the konstellationszahl events of
+// the run are counted (later slots were never computed). Returns the number
+// of events passed.
+int EreignissePassieren(Ereignislage& lage, std::span<const double> tage, int& zaehler, Ereigniszaehlung art,
+                        Ereigniszeile zeile, Figurnachruecken nachruecken = {});
+
+} // namespace figures
