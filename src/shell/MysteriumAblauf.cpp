@@ -22,6 +22,25 @@ std::array<int, 3> KoerperVoreinstellung(const Laufkonfiguration& k)
     return {0, 0, 0};
 }
 
+namespace {
+
+// What the solid mode and the start phase share: the solid's slider preset,
+// the solids' 1:1 zoom, no time labels and no time limit, nothing to save.
+Laufregeln KoerperRegeln(const Laufkonfiguration& k)
+{
+    Laufregeln r;
+    r.drehungen = KoerperVoreinstellung(k);
+    r.zoomStart = 1000;
+    r.zeitLabels = false;
+    r.sternGruppe = !k.metamorphose;
+    r.datenSpeicherbar = false;
+    r.beschriftung = Zeitbeschriftung::Keine;
+    r.gueltigkeitPruefen = false;
+    return r;
+}
+
+} // namespace
+
 // ---------------------------------------------------------------------------
 // The solid mode
 
@@ -29,21 +48,14 @@ Laufregeln MysteriumAblauf::einrichten(const Laufkonfiguration& k)
 {
     metamorphose_ = k.metamorphose;
     metamorphoseZaehler_ = 0;
-    Laufregeln r;
-    r.drehungen = KoerperVoreinstellung(k);
-    r.zoomStart = 1000;
+    Laufregeln r = KoerperRegeln(k);
     r.zoomGesperrt = k.metamorphose;
-    r.zeitLabels = false;
-    r.sternGruppe = !k.metamorphose;
-    r.datenSpeicherbar = false;
     // A solid is complete at once; only the metamorphosis keeps animating
     // and can be paused.
     r.pauseMoeglich = k.metamorphose;
     r.laeuftNachFertig = k.metamorphose;
     r.fertigZurueck = false;
     r.selbstFlippen = true;
-    r.beschriftung = Zeitbeschriftung::Keine;
-    r.gueltigkeitPruefen = false;
     return r;
 }
 
@@ -78,16 +90,9 @@ void MysteriumAblauf::zurueckschreiten(Laufzustand&, const Laufkonfiguration&)
 
 Laufregeln Startablauf::einrichten(const Laufkonfiguration& k)
 {
-    Laufregeln r;
-    r.drehungen = KoerperVoreinstellung(k);
-    r.zoomStart = 1000;
-    r.zeitLabels = false;
-    r.sternGruppe = !k.metamorphose;
-    r.datenSpeicherbar = false;
+    Laufregeln r = KoerperRegeln(k);
     r.pauseMoeglich = false;
     r.ohneFortschritt = true;
-    r.beschriftung = Zeitbeschriftung::Keine;
-    r.gueltigkeitPruefen = false;
     return r;
 }
 
