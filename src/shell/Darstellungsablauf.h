@@ -62,6 +62,8 @@ struct Laufregeln {
     // --- Loop ---
     bool pauseMoeglich = true;        // Pause is enabled while stepping
     bool leeren = true;               // the surface is cleared before every frame
+    bool ohneBild = false;            // the run draws nothing: no clearing, no flip (data-only runs)
+    int nachrichtenJeSchritte = 1;    // messages are processed every n-th step (always while paused or complete)
     bool selbstFlippen = false;       // the frame flips itself right after drawing
     bool ohneFortschritt = false;     // the start phase: no wait, no labels, no advance
     int wartezeitTeiler = 1;          // the tempo wait is divided by this

@@ -312,7 +312,9 @@ void Hauptprozedur::hauptschleife()
         // 2, 3.
         if (z_.PauseAktiv)
             host_.sleepMs(10);
-        host_.pumpEvents();
+        if (r.nachrichtenJeSchritte <= 1 || z_.Schritt % r.nachrichtenJeSchritte == 0 || z_.PauseAktiv ||
+            z_.FigurFertig)
+            host_.pumpEvents();
         // 4.
         const Bildschirm b = host_.bildschirm();
         if (b.breite != z_.StartBildschirmBreite || b.hoehe != z_.StartBildschirmHoehe) {
@@ -337,7 +339,7 @@ void Hauptprozedur::hauptschleife()
             Pausenfunktion();
         }
         // 7.
-        if (r.leeren)
+        if (r.leeren && !r.ohneBild)
             zeichnenGeschuetzt([this] { leeren(); });
         // 8.
         z_.AktuellerTag = z_.Starttag + z_.Schritt * z_.Schrittweite;
@@ -364,7 +366,7 @@ void Hauptprozedur::hauptschleife()
         // 10.
         labelsAktualisieren();
         // 11.
-        if (!z_.ZitatSichtbar && !r.selbstFlippen)
+        if (!z_.ZitatSichtbar && !r.selbstFlippen && !r.ohneBild)
             host_.flaeche().flip();
         // 12.
         if (!z_.MausGedrueckt) {

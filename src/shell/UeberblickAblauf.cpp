@@ -26,6 +26,11 @@ Laufregeln UeberblickAblauf::einrichten(const Laufkonfiguration& k)
     // The overview runs three times faster than the tempo table says.
     r.wartezeitTeiler = 3;
     r.datenOnly = e_.nurDatenausgabe;
+    r.ohneBild = e_.nurDatenausgabe;
+    // Rows without pictures: the window stays responsive with messages
+    // every 30 rows.
+    if (e_.nurDatenausgabe)
+        r.nachrichtenJeSchritte = 30;
     // A view without distances has no table worth saving.
     r.datenSpeicherbar = !e_.ohneEntfernungen;
     if (k.keplersMysterium) {
@@ -99,7 +104,9 @@ Vorbereitungsergebnis UeberblickAblauf::vorbereiten(Laufdienste& d)
     z.Schrittweite = figur_.schrittweite();
     if (e.nurDatenausgabe)
         d.lauf.zaehlerAnzeigen(true, "0");
-    if (d.datenausgabe && (d.k.datenausgabe || e.nurDatenausgabe))
+    // The table is written whether it is shown or not: showing it later
+    // ("Datenausgabe") or saving it finds every row.
+    if (d.datenausgabe)
         d.datenausgabe->Beschriftung(figur_.kopfangaben(sprache::aktuelleSprache()));
     return Vorbereitungsergebnis::Weiter;
 }
@@ -125,7 +132,8 @@ void UeberblickAblauf::schritt(Laufdienste& d)
     r.zeilenSchreiben = !z.FigurFertig && !z.PauseAktiv && !d.k.drehungDerFiguren && n < z.Zeilengrenze;
     r.alleNeuProjizieren = z.NeuZeichnen || z.ZentrumBewegt || d.k.ergebnisSofort;
     r.hintergrundFuellen = false;
-    astro::Datenausgabe* daten = (d.k.datenausgabe || datenOnly) ? d.datenausgabe : nullptr;
+    // A view without distances has no table (its item is disabled).
+    astro::Datenausgabe* daten = e_.ohneEntfernungen ? nullptr : d.datenausgabe;
     try {
         astro::Status st = astro::Status::Ok();
         if (!z.FigurFertig && !datenOnly)

@@ -14,18 +14,57 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextCursor>
+#include <QTimer>
 
 #include <cmath>
 
 namespace ui {
 
-void MemoZiel::zeileAnfuegen(const std::string& zeile) { memo_->appendPlainText(QString::fromStdString(zeile)); }
+MemoZiel::MemoZiel(QPlainTextEdit* memo) : memo_(memo), uhr_(std::make_unique<QTimer>())
+{
+    uhr_->setSingleShot(true);
+    uhr_->setInterval(WartezeitMs);
+    QObject::connect(uhr_.get(), &QTimer::timeout, memo_, [this] { ausgeben(); });
+}
+
+MemoZiel::~MemoZiel() = default;
+
+void MemoZiel::zeileAnfuegen(const std::string& zeile)
+{
+    // A new line after the last one (the memo always holds its title).
+    if (!puffer_.isEmpty() || !memo_->document()->isEmpty())
+        puffer_ += QLatin1Char('\n');
+    puffer_ += QString::fromStdString(zeile);
+    if (++zeilen_ >= ZeilenJeBlock)
+        ausgeben();
+    else if (!uhr_->isActive())
+        uhr_->start();
+}
 
 void MemoZiel::anhaengen(const std::string& text)
 {
+    puffer_ += QString::fromStdString(text);
+    if (!uhr_->isActive())
+        uhr_->start();
+}
+
+void MemoZiel::ausgeben()
+{
+    uhr_->stop();
+    if (puffer_.isEmpty())
+        return;
     QTextCursor c(memo_->document());
     c.movePosition(QTextCursor::End);
-    c.insertText(QString::fromStdString(text));
+    c.insertText(puffer_);
+    puffer_.clear();
+    zeilen_ = 0;
+}
+
+void MemoZiel::verwerfen()
+{
+    uhr_->stop();
+    puffer_.clear();
+    zeilen_ = 0;
 }
 
 bool TextSpeichern(const QString& pfad, const QString& text, QString* fehler)
@@ -116,6 +155,7 @@ void DatenausgabeMenues::retranslate()
     datenspeichern1_->setText(TQ("menu.datenspeichern"));
     memo_->setToolTip(TQ("memo.hinweis"));
     // The title alone is replaced; a table keeps the language it was written in.
+    ziel_.ausgeben();
     if (memo_->blockCount() <= 1)
         memo_->setPlainText(TQ("memo.titel"));
 }
@@ -125,6 +165,7 @@ void DatenausgabeMenues::AusgabeKonjClick()
     form1_.konfiguration().datenausgabe = ausgabeKonj_->isChecked();
     if (ausgabeKonj_->isChecked() && !form1_.zustand().DatenOnlyLauf)
         memoPlatzieren();
+    ziel_.ausgeben();
     memo_->setVisible(ausgabeKonj_->isChecked());
     if (memo_->isVisible())
         memo_->raise();
@@ -175,11 +216,13 @@ void DatenausgabeMenues::memoPlatzieren()
 void DatenausgabeMenues::MemoGroesseZurueck()
 {
     memoPlatzieren();
+    ziel_.verwerfen();
     memo_->setPlainText(TQ("memo.titel"));
 }
 
 void DatenausgabeMenues::nurDatenAusgabeBeenden()
 {
+    ziel_.ausgeben();
     form1_.unsetCursor();
     form1_.zeichenflaecheWidget()->unsetCursor();
     form1_.zaehlerAnzeigen(false, "");
@@ -195,6 +238,7 @@ void DatenausgabeMenues::laufBeginnt(const shell::Laufregeln& r, bool vorigerDat
         ausgabeKonj_->setChecked(false);
         AusgabeKonjClick();
     }
+    ziel_.verwerfen();
     memo_->setPlainText(TQ("memo.titel"));
     datenausgabe_.format.jd = k.julianischesDatum;
     datenausgabe_.format.mond = r.mondFormat;
@@ -227,6 +271,7 @@ bool DatenausgabeMenues::Datenspeichern1Click()
     if (pfad.isEmpty())
         return false;
     QString grund;
+    ziel_.ausgeben();
     if (TextSpeichern(pfad, memo_->toPlainText(), &grund))
         return true;
     const QString titel = TQ("meldung.fehler");

@@ -20,9 +20,11 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QPlainTextEdit;
+class QTimer;
 
 namespace shell {
 class TForm1;
@@ -30,15 +32,29 @@ class TForm1;
 
 namespace ui {
 
-// Lines into a QPlainTextEdit.
+// Lines into a QPlainTextEdit. Every cell laid out on its own would cost the
+// run far more than computing it (and every addition relays out the shown
+// memo), so the text is gathered and added in batches: after 1000 rows, at
+// the latest 100 ms after the first row waiting (the run processes messages
+// at least every 30 steps), and whenever the table is read (ausgeben()).
 class MemoZiel : public astro::Ausgabeziel {
 public:
-    explicit MemoZiel(QPlainTextEdit* memo) : memo_(memo) {}
+    explicit MemoZiel(QPlainTextEdit* memo);
+    ~MemoZiel() override;
     void zeileAnfuegen(const std::string& zeile) override;
     void anhaengen(const std::string& text) override;
+    // Adds what is waiting to the memo.
+    void ausgeben();
+    // The memo is set anew: what is waiting belongs to the old table.
+    void verwerfen();
+    static constexpr int ZeilenJeBlock = 1000;
+    static constexpr int WartezeitMs = 100;
 
 private:
     QPlainTextEdit* memo_;
+    QString puffer_;
+    int zeilen_ = 0;
+    std::unique_ptr<QTimer> uhr_;
 };
 
 // Writes `text` to `pfad` as UTF-8 in one step: the file is either the whole
@@ -70,6 +86,8 @@ public:
     bool Datenspeichern1Click();
     // Size and place of the output area, and its text back to the title.
     void MemoGroesseZurueck();
+    // The rows written so far are in the memo (they are added in batches).
+    void tabelleAktualisieren() { ziel_.ausgeben(); }
     // Ends the data-only mode of the overview.
     void nurDatenAusgabeBeenden();
     // Run start: title, size, format, "Daten speichern".

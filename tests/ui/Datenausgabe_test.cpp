@@ -6,6 +6,7 @@
 #include "ui/TFormDatum.h"
 
 #include "shell/TForm1.h"
+#include "shell/UeberblickAblauf.h"
 #include "shell/Zahlenfeld.h"
 
 #include <QAction>
@@ -18,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QRegularExpression>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -68,6 +71,7 @@ TEST_F(Fenster, FormatschalterTauschenBeschriftungUndSperrenEinander)
 
     // A row written by a run shows the switches.
     m.datenausgabe().DatenAusgabe(1, astro::KugelZuXYZ({45.5, 0.0, 2 * astro::AE}), 0.0);
+    m.tabelleAktualisieren();
     EXPECT_EQ(form1.memoAusgabe()->document()->lastBlock().text(),
               "1\t1999-12-31 23:59\tTau 15°30'00''\t 00°00'00''\t       2.00000");
 }
@@ -92,6 +96,7 @@ TEST_F(Fenster, MemoWirdGezeigtGefuelltUndZurueckgesetzt)
     d->UeberblickZeileBeginnen(3, 0.0);
     d->DatenAusgabeUe({1, 0, 0});
     d->DatenAusgabeUe({0, 1, 0});
+    m.tabelleAktualisieren();
     EXPECT_EQ(memo->document()->lastBlock().text(),
               "3\t2000-01-01 00:00\t       0.00000\t       0.00000\t       1.00000\t      90.00000\t       0.00000\t"
               "       1.00000");
@@ -110,11 +115,80 @@ TEST_F(Fenster, MemoWirdGezeigtGefuelltUndZurueckgesetzt)
     EXPECT_TRUE(d->format.jd);
 }
 
+// An overview run through the engine, the data table hidden all the time:
+// every row is there when the table is shown afterwards, and saving writes
+// them all.
+TEST_F(Fenster, VerborgeneTabelleBekommtJedeZeile)
+{
+    ui::DatenausgabeMenues m(form1);
+    ASSERT_FALSE(m.ausgabeKonj()->isChecked());
+    form1.zustand().Startphase = false;
+    form1.zeitfaktor = 0;
+    form1.engine().rechner = std::make_shared<astro::Positionsrechner>();
+    auto ablauf = std::make_unique<shell::UeberblickAblauf>();
+    ablauf->eingabe.koerper[2] = ablauf->eingabe.koerper[3] = true;
+    form1.engine().registrieren(Darstellung::Ueberblick, std::move(ablauf));
+    form1.konfiguration().menueDarstellung = Darstellung::Ueberblick;
+    form1.resize(800, 600);
+    int schritte = 0;
+    QTimer uhr;
+    QObject::connect(&uhr, &QTimer::timeout, [&] {
+        schritte = form1.zustand().Schritt;
+        if (schritte >= 40)
+            form1.engine().beenden();
+    });
+    uhr.start(0);
+    form1.engine().ausfuehren();
+    ASSERT_GE(schritte, 40);
+    m.ausgabeKonj()->trigger(); // shown after the run
+    const QStringList zeilen = form1.memoAusgabe()->toPlainText().split('\n');
+    EXPECT_EQ(zeilen[0], "Velmora - Datenausgabe");
+    const int kopf = static_cast<int>(zeilen.indexOf(QRegularExpression("^Nummer\t.*")));
+    ASSERT_GT(kopf, 0) << "the header block";
+    int nummer = 0;
+    for (int i = kopf + 1; i < zeilen.size(); ++i)
+        EXPECT_TRUE(zeilen[i].startsWith(QString::number(nummer++) + "\t")) << zeilen[i].toStdString();
+    EXPECT_GE(nummer, 40);
+
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath("alle.txt");
+    m.dateiWaehlen = [&] { return pfad; };
+    ASSERT_TRUE(m.Datenspeichern1Click());
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(f.readAll()).count('\n'), zeilen.size());
+}
+
+// A data-only run of 10000 rows ends by itself with the whole table.
+TEST_F(Fenster, DatenOnlyLaufMitZehntausendZeilen)
+{
+    ui::DatenausgabeMenues m(form1);
+    form1.zustand().Startphase = false;
+    form1.zeitfaktor = 0;
+    form1.engine().rechner = std::make_shared<astro::Positionsrechner>();
+    auto ablauf = std::make_unique<shell::UeberblickAblauf>();
+    ablauf->eingabe.koerper[3] = true;
+    ablauf->eingabe.nurDatenausgabe = true;
+    ablauf->eingabe.datenSchrittweite = 0.5;
+    ablauf->eingabe.datenAnzahl = 10000;
+    form1.engine().registrieren(Darstellung::Ueberblick, std::move(ablauf));
+    form1.konfiguration().menueDarstellung = Darstellung::Ueberblick;
+    form1.engine().ausfuehren();
+    EXPECT_FALSE(form1.zustand().LaufAktiv);
+    const QStringList zeilen = form1.memoAusgabe()->toPlainText().split('\n');
+    const int kopf = static_cast<int>(zeilen.indexOf(QRegularExpression("^Nummer\t.*")));
+    ASSERT_GT(kopf, 0);
+    EXPECT_EQ(zeilen.size() - kopf - 1, 10000);
+    EXPECT_TRUE(zeilen[kopf + 1].startsWith("0\t"));
+    EXPECT_TRUE(zeilen.back().startsWith("9999\t")) << zeilen.back().toStdString();
+}
+
 TEST_F(Fenster, SpeichernAlsUtf8UndFehlschlagOhneDatei)
 {
     ui::DatenausgabeMenues m(form1);
     m.winkel1()->trigger();
     m.datenausgabe().DatenAusgabe(1, astro::KugelZuXYZ({45.5, -1.25, 1.0}), 0.0);
+    m.tabelleAktualisieren();
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath("Datenausgabe.txt");
     m.dateiWaehlen = [&] { return pfad; };
