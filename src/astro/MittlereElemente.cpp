@@ -58,7 +58,16 @@ Bahnelemente MittlereElemente(KoerperNr n, double T)
     if (n < 1 || n > 9)
         return {};
     const ElementPolynome& p = kElemente[n];
-    return {p.a(T), p.e(T), p.L(T), p.Omega(T), p.Pi(T), p.i(T)};
+    Bahnelemente el{p.a(T), p.e(T), p.L(T), p.Omega(T), p.Pi(T), p.i(T)};
+    // Far from the present a cubic can take the eccentricity through zero
+    // (the Earth's beyond about +23600 years). The eccentricity vector
+    // (e cos ϖ, e sin ϖ) passes through zero smoothly: the same orbit has
+    // |e| and its perihelion on the other side.
+    if (el.e < 0) {
+        el.e = -el.e;
+        el.Pi += 180.0;
+    }
+    return el;
 }
 
 PositionXYZ PositionAusElementen(const Bahnelemente& el)

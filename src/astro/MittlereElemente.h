@@ -45,7 +45,9 @@ struct Bahnelemente {
 };
 
 // The elements of body 1..9 at T Julian centuries from J2000.0 (ecliptic and
-// equinox J2000). Other numbers give all zeros.
+// equinox J2000). Other numbers give all zeros. Where the eccentricity
+// polynomial goes below zero the elements are those of the same orbit with
+// e >= 0 (perihelion turned by 180°).
 Bahnelemente MittlereElemente(KoerperNr n, double T);
 
 // Heliocentric ecliptic position of a body from elliptic elements (10^6 km,
