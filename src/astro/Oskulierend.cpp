@@ -209,20 +209,28 @@ Ergebnis<PositionXYZ> OskuQuelle::position(KoerperNr koerper, Tageszahl tag, con
     return PositionOskulierend(*t, tag, optionen.MitPraezession, optionen.Laufende);
 }
 
-Ergebnis<OskuLadung> OskuQuelleLaden(const std::string& datenordner, bool hoch, const std::vector<KoerperNr>& koerper)
+Ergebnis<OskuLadung> OskuQuelleLaden(const std::string& datenordner, bool hoch, const std::vector<KoerperNr>& koerper,
+                                     const std::vector<KoerperNr>& auchNormal)
 {
     auto quelle = std::make_shared<OskuQuelle>();
     OskuLadung ladung;
-    for (KoerperNr k : koerper) {
-        if (!OskuTabellenParameter(k, hoch) || quelle->tabelle(k, hoch))
-            continue;
-        auto t = OskuEinlesen(k, hoch, datenordner);
+    auto lesen = [&](KoerperNr k, bool genau, bool grenzeZaehlt) -> Status {
+        if (!OskuTabellenParameter(k, genau) || quelle->tabelle(k, genau))
+            return Status::Ok();
+        auto t = OskuEinlesen(k, genau, datenordner);
         if (!t)
             return t.status();
-        if (t->gueltigkeitsgrenze)
+        if (grenzeZaehlt && t->gueltigkeitsgrenze)
             ladung.gueltigkeitsgrenze = t->gueltigkeitsgrenze;
         quelle->setzeTabelle(std::make_shared<const OskuTabelle>(std::move(t.wert())));
-    }
+        return Status::Ok();
+    };
+    for (KoerperNr k : koerper)
+        if (Status s = lesen(k, hoch, true); !s)
+            return s;
+    for (KoerperNr k : auchNormal)
+        if (Status s = lesen(k, false, false); !s)
+            return s;
     ladung.quelle = std::move(quelle);
     return ladung;
 }

@@ -112,12 +112,16 @@ private:
 // returns the source for Positionsrechner::setzeOskulierendeQuelle, plus the
 // run's validity limit when a minor planet's dense table was read. A missing
 // or damaged file fails with the key "lauf.datenfehler" (fatal data-file box).
+// `auchNormal`: bodies whose normal-accuracy tables are read besides (the
+// orbits of a high-accuracy run that reach beyond the dense tables); they
+// do not narrow the limit.
 struct OskuLadung {
     std::shared_ptr<const OskuQuelle> quelle;
     std::optional<double> gueltigkeitsgrenze;
 };
 Ergebnis<OskuLadung> OskuQuelleLaden(const std::string& datenordner, bool hoheGenauigkeit,
-                                     const std::vector<KoerperNr>& koerper);
+                                     const std::vector<KoerperNr>& koerper,
+                                     const std::vector<KoerperNr>& auchNormal = {});
 
 // Catalogue key of the data-output sentence that names the basis of the
 // normal accuracy (mean elements for Mercury to Mars, integration otherwise).

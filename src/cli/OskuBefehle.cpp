@@ -6,7 +6,14 @@
 
 static cli::QuellenladerRegistrierung oskuLader(
     "element tables", [](const cli::Ladeauftrag& a, astro::Positionsrechner& r) -> astro::Status {
-        auto ladung = astro::OskuQuelleLaden(a.datenordner, a.hoheGenauigkeit, a.koerper);
+        // At high accuracy also the normal tables of Pluto and the minor
+        // planets: orbit points beyond the dense tables come from them.
+        std::vector<astro::KoerperNr> auchNormal;
+        if (a.hoheGenauigkeit)
+            for (astro::KoerperNr k : a.koerper)
+                if (k >= 9)
+                    auchNormal.push_back(k);
+        auto ladung = astro::OskuQuelleLaden(a.datenordner, a.hoheGenauigkeit, a.koerper, auchNormal);
         if (!ladung)
             return ladung.status();
         r.setzeOskulierendeQuelle(ladung->quelle);

@@ -181,7 +181,11 @@ int renderUeberblick(const cli::Argumente& args)
 
     figures::Ueberblick figur;
     try {
-        astro::Status s = figur.vorbereiten(e, lauf, ansicht, figures::PositionsfunktionAus(*rechner, optionen));
+        astro::Rechenoptionen normal = optionen;
+        normal.HoheGenauigkeit = false;
+        astro::Status s = figur.vorbereiten(e, lauf, ansicht, figures::PositionsfunktionAus(*rechner, optionen),
+                                            hoch ? figures::PositionsfunktionAus(*rechner, normal)
+                                                 : figures::Positionsfunktion{});
         if (!s)
             return cli::fehler("render overview: " + cli::statusText(s));
         if (zeilen)

@@ -69,7 +69,10 @@ astro::Status BahnBerechnen(Bahnpunkte& store, Ansicht& ansicht, int erster, int
             const int k = Bahnzeile(b, erster, r.auswahl, r.langzeit);
             if (k <= 0 || k >= Bahnpunkte::Zeilen)
                 continue;
-            const auto pos = r.position(b, Bahnpunktzeit(r, erster, b, h));
+            const double zeit = Bahnpunktzeit(r, erster, b, h);
+            auto pos = r.position(b, zeit);
+            if (!pos && r.ersatz && pos.status().fehler == astro::Fehler::AusserhalbGueltigkeit)
+                pos = r.ersatz(b, zeit);
             if (!pos)
                 return pos.status();
             Raumpunkt p = *pos;

@@ -101,6 +101,11 @@ struct Bahnrechnung {
     bool ohneEntfernungen = false;     // Overview "Darstellung ohne Entfernungen"
     bool langzeit = false;             // long-term simulation: row = body number
     Positionsfunktion position;
+    // Where `position` has no table for an orbit point (a high-accuracy run
+    // whose minor-planet orbits reach beyond the dense tables), the point is
+    // taken from here (the normal-accuracy tables); empty: the failure ends
+    // the computation.
+    Positionsfunktion ersatz;
 };
 
 // The row of body b in the store: its body number in the long-term

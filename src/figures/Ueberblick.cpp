@@ -60,8 +60,9 @@ astro::Ergebnis<Raumpunkt> Ueberblick::ort(int b, double t) const
 }
 
 astro::Status Ueberblick::vorbereiten(const UeberblickEingabe& e, const Ueberblickslauf& lauf, Ansicht& ansicht,
-                                      Positionsfunktion position)
+                                      Positionsfunktion position, Positionsfunktion bahnErsatz)
 {
+    bahnErsatz_ = std::move(bahnErsatz);
     e_ = e;
     e_.zentrum = std::clamp(e.zentrum, 0, 9);
     lauf_ = lauf;
@@ -133,6 +134,7 @@ astro::Status Ueberblick::bahnenBerechnen(double tag, Ansicht& ansicht)
     r.gueltigkeitsgrenze = lauf_.gueltigkeitsgrenze;
     r.mitPraezession = lauf_.mitPraezession;
     r.position = position_;
+    r.ersatz = bahnErsatz_;
     return BahnBerechnen(bahnen_, ansicht, std::max(erster_, 1), letzter_, r);
 }
 

@@ -78,8 +78,10 @@ public:
     // Bodies, range, step width, scale, the trail store and (Sun at the
     // centre with orbits) the orbits at the start day. A failed position is
     // passed on.
+    // `bahnErsatz`: the positions of orbit points beyond the tables of
+    // `position` (see Bahnrechnung::ersatz).
     astro::Status vorbereiten(const UeberblickEingabe& e, const Ueberblickslauf& lauf, Ansicht& ansicht,
-                              Positionsfunktion position);
+                              Positionsfunktion position, Positionsfunktion bahnErsatz = {});
 
     // The header block of the data output: title line and column groups.
     astro::Kopfangaben kopfangaben(sprache::Sprache s) const;
@@ -119,6 +121,7 @@ private:
     UeberblickEingabe e_;
     Ueberblickslauf lauf_;
     Positionsfunktion position_;
+    Positionsfunktion bahnErsatz_;
     std::array<bool, 22> auswahl_{};
     int erster_ = 1, letzter_ = 1;
     double schrittweite_ = 1;

@@ -84,15 +84,20 @@ Vorbereitungsergebnis UeberblickAblauf::vorbereiten(Laufdienste& d)
     lauf.bahnpunkteFaktor = d.k.bahnpunkteFaktor;
     lauf.gueltigkeitsgrenze = z.Gueltigkeitsgrenze;
     lauf.mitPraezession = d.k.mitPraezession;
-    figures::Positionsfunktion position;
+    figures::Positionsfunktion position, bahnErsatz;
     if (d.rechner) {
         astro::Rechenoptionen o;
         o.HoheGenauigkeit = d.k.hoheGenauigkeit;
         o.MitPraezession = d.k.mitPraezession;
         position = figures::PositionsfunktionAus(*d.rechner, o);
+        // Orbit points beyond the high-accuracy tables: the normal tables.
+        if (o.HoheGenauigkeit) {
+            o.HoheGenauigkeit = false;
+            bahnErsatz = figures::PositionsfunktionAus(*d.rechner, o);
+        }
     }
     try {
-        const astro::Status s = figur_.vorbereiten(e, lauf, d.ansicht, position);
+        const astro::Status s = figur_.vorbereiten(e, lauf, d.ansicht, position, bahnErsatz);
         if (!s) {
             fehler(d, s);
             return Vorbereitungsergebnis::Abgebrochen;

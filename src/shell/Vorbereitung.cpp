@@ -75,7 +75,15 @@ bool ElementeLaden(Laufdienste& l, const std::vector<int>& koerper, int zentrum,
     if (noetig.empty())
         return true;
     const std::string ordner = datenordner.empty() ? astro::DatenOrdnerFinden(astro::ProgrammOrdner()) : datenordner;
-    auto ladung = astro::OskuQuelleLaden(ordner, hoch, noetig);
+    // At high accuracy the normal tables of Pluto and the minor planets come
+    // too: their orbits may reach beyond the dense tables and are drawn from
+    // them.
+    std::vector<int> auchNormal;
+    if (hoch)
+        for (int b : noetig)
+            if (b >= 9)
+                auchNormal.push_back(b);
+    auto ladung = astro::OskuQuelleLaden(ordner, hoch, noetig, auchNormal);
     if (!ladung || !l.rechner) {
         l.lauf.meldung(Meldungsart::Fehler, T("meldung.fehler"), T("lauf.datenfehler"));
         l.lauf.programmBeenden();

@@ -39,8 +39,10 @@ std::vector<int> ElementkoerperFuer(const std::vector<int>& koerper, int zentrum
 
 // Loads the element tables of the run's bodies into the run's calculator
 // and narrows the run's limit to what they allow (Chiron at normal
-// accuracy, the dense tables of the minor planets). A missing or damaged
-// file shows the fatal data-file box and ends the program: returns false.
+// accuracy, the dense tables of the minor planets). At high accuracy the
+// minor planets' normal tables are read besides, for orbit points beyond the
+// dense tables. A missing or damaged file shows the fatal data-file box and
+// ends the program: returns false.
 // `datenordner` empty: the program's own Data folder.
 bool ElementeLaden(Laufdienste& l, const std::vector<int>& koerper, int zentrum, const std::string& datenordner = {});
 

@@ -214,3 +214,32 @@ TEST_F(Umgebung, GezeichneterUeberblickDerInnerenPlaneten)
     EXPECT_EQ(host.flaecheObj.anzahl(figures::Aufzeichnung::Art::Ellipse), 3 * 4);
     EXPECT_GT(host.flaecheObj.anzahl(figures::Aufzeichnung::Art::Linie), 0) << "the orbits";
 }
+
+// Sedna at high accuracy with its orbit from day 0: the orbit (about 11900
+// years) reaches far beyond the dense table; it is drawn from the normal
+// table and the run starts without a validity message.
+TEST_F(Umgebung, SednasBahnBeiHoherGenauigkeitAusDerNormalenTabelle)
+{
+    k.menueDarstellung = Darstellung::Ueberblick;
+    k.hoheGenauigkeit = true;
+    k.sonneZentrum = true;
+    figures::Ansicht ansicht;
+    engine->ansicht = &ansicht;
+    auto a = std::make_unique<UeberblickAblauf>();
+    a->eingabe.konfiguration = figures::UeberblickEingabe::FreieKonfiguration;
+    a->eingabe.koerper[21] = true; // (the series of the planets are not loaded here)
+    UeberblickAblauf* ablauf = a.get();
+    engine->registrieren(Darstellung::Ueberblick, std::move(a));
+    engine->rechner = std::make_shared<astro::Positionsrechner>();
+    host.beimPumpen = [&](int n) {
+        if (n == 3)
+            engine->beenden();
+    };
+    engine->ausfuehren();
+    EXPECT_TRUE(host.meldungen.empty()) << host.meldungen.front();
+    EXPECT_FALSE(host.programmEnde);
+    EXPECT_EQ(z.Gueltigkeitsgrenze, astro::GrenzeKleinplanetHoch) << "the run itself keeps the dense table's limit";
+    const figures::Bahnpunkte& bahnen = ablauf->figur().bahnen();
+    EXPECT_TRUE(bahnen.belegt(1)) << "Sedna's orbit";
+    EXPECT_TRUE(bahnen.SednaFertig);
+}
