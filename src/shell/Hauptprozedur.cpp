@@ -135,6 +135,7 @@ void Hauptprozedur::ausfuehren()
     if (z_.LaufAktiv)
         return; // re-entry is prevented by the locked interface; be safe anyway
     iterationen_ = 0;
+    host_.laufBeginnt();
     lauf_ = ablauf(darstellung());
     if (!lauf_)
         lauf_ = platzhalter_.get();
@@ -447,9 +448,11 @@ bool Hauptprozedur::weiterUndEndtest()
 
 void Hauptprozedur::fertigBehandlung()
 {
-    if (!z_.FigurFertig)
+    if (!z_.FigurFertig) {
         z_.Ruhezeitpunkt = host_.jetzt();
-    z_.FigurFertig = true;
+        z_.FigurFertig = true;
+        host_.figurFertig();
+    }
     if (regeln_.fertigZurueck)
         Pausenfunktion();
     if (!regeln_.laeuftNachFertig) {

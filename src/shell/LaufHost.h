@@ -55,6 +55,12 @@ public:
     virtual void tempoFokussieren() = 0;
     virtual void startFokussieren() = 0;
 
+    // A run is about to read its input (before anything else of the run):
+    // the windows bring what feeds it up to date ("Startzeit jetzt").
+    virtual void laufBeginnt() {}
+    // The figure has just become complete.
+    virtual void figurFertig() {}
+
     // Main window: lock the commands that would start or reconfigure a run
     // while it is under way (and unlock them again in Beenden).
     virtual void oberflaecheSperren(bool gesperrt) = 0;

@@ -394,6 +394,10 @@ void TForm1::neueEingabe()
 {
     if (z_.LaufAktiv)
         return;
+    // One input dialog at a time: the chosen representation's.
+    for (auto& [d, andere] : dialoge_)
+        if (andere && d != k_.menueDarstellung && andere->isVisible())
+            andere->close();
     if (QWidget* d = dialog(k_.menueDarstellung)) {
         d->show();
         d->raise();
@@ -438,6 +442,9 @@ bool TForm1::imGreifquadrat(QPoint p) const
 void TForm1::mausDruck(QPoint p)
 {
     if (!engine_->zentrumZiehbar())
+        return;
+    // Paused with the kept figures turning: the figure stays as it is.
+    if (z_.PauseAktiv && k_.drehungDerFiguren && std::max(z_.KonjIndex, z_.OppoIndex) > z_.FigurenAnzahl)
         return;
     z_.ZentrumZiehen = false;
     if (imGreifquadrat(p)) {
@@ -636,10 +643,34 @@ void TForm1::startFokussieren()
         bedienfeld_->startFokussieren();
 }
 
+void TForm1::figurFertig()
+{
+    // "Ergebnis sofort" wrote every row: the table may be shown now.
+    if (k_.ergebnisSofort)
+        if (QAction* a = aktionen_[Menuepunkt::AusgabeKonj])
+            a->setEnabled(true);
+}
+
+void TForm1::laufBeginnt()
+{
+    for (const auto& h : beimLaufbeginn)
+        if (h)
+            h();
+}
+
 void TForm1::oberflaecheSperren(bool gesperrt)
 {
     for (QAction* a : gesperrt_)
         a->setEnabled(!gesperrt);
+    // The input dialogs close when a run starts: their controls feed the
+    // next run, not this one.
+    if (gesperrt)
+        for (auto& [d, dialog] : dialoge_)
+            if (dialog && dialog->isVisible())
+                dialog->close();
+    for (const auto& h : beimSperren)
+        if (h)
+            h(gesperrt);
 }
 
 void TForm1::optionAbschalten(Laufoption o)
@@ -649,6 +680,10 @@ void TForm1::optionAbschalten(Laufoption o)
     (o == Laufoption::ErgebnisSofort ? k_.ergebnisSofort : k_.planetenNurZuBeginn) = false;
     if (QAction* a = aktionen_[punkt])
         a->setChecked(false);
+    // Without "Ergebnis sofort" the table may be shown again.
+    if (o == Laufoption::ErgebnisSofort)
+        if (QAction* a = aktionen_[Menuepunkt::AusgabeKonj])
+            a->setEnabled(true);
 }
 
 void TForm1::bedienfeldZeigen()

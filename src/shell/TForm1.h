@@ -108,6 +108,12 @@ public:
     // the dialog told); `neuGewaehlt` is false when the representation was
     // already selected.
     std::function<void(Darstellung d, bool neuGewaehlt)> darstellungsBefehl;
+    // Told at the start of every run, before the run reads its input.
+    std::vector<std::function<void()>> beimLaufbeginn;
+    // Told when the interface is locked for a run (true) and unlocked by
+    // Beenden (false), after the window's own items: the menu layers lock
+    // and re-enable theirs.
+    std::vector<std::function<void(bool gesperrt)>> beimSperren;
     // Hooks of later layers: writing the settings, the language pass.
     std::function<bool()> einstellungenSchreiben;
     std::function<void()> sprachwechsel;
@@ -146,6 +152,8 @@ public:
     void sternGruppeSichtbar(bool sichtbar) override;
     void tempoFokussieren() override;
     void startFokussieren() override;
+    void laufBeginnt() override;
+    void figurFertig() override;
     void oberflaecheSperren(bool gesperrt) override;
     void menueSichtbar(bool sichtbar) override { MenueSichtbar(sichtbar); }
     void optionAbschalten(Laufoption o) override;

@@ -57,7 +57,8 @@ std::vector<int> ElementkoerperFuer(const std::vector<int>& koerper, int zentrum
     std::vector<int> k;
     auto dabei = [&](int b) { return std::find(koerper.begin(), koerper.end(), b) != koerper.end(); };
     for (int b = 5; b <= 21; ++b) {
-        const bool nimmtTeil = dabei(b) || (b == 9 && zentrum == 9);
+        // The centre planet is a body of the run even when it is not ticked.
+        const bool nimmtTeil = dabei(b) || b == zentrum;
         if (!nimmtTeil)
             continue;
         if (b == 9 || b >= 10 || !hoheGenauigkeit)

@@ -32,9 +32,8 @@ void GrenzeEinschraenken(Laufzustand& z, astro::Grenzfall fall);
 // Pluto: the run may use the wider limit of the outer planets.
 bool NurAussenNormal(const std::vector<int>& koerper, int zentrum, bool hoheGenauigkeit);
 
-// The bodies whose element tables a run loads: Pluto whenever it takes part
-// or is the centre, Jupiter to Neptune at normal accuracy, every minor
-// planet that takes part.
+// The bodies whose element tables a run loads, the centre planet counted as
+// a body: Pluto, Jupiter to Neptune at normal accuracy, every minor planet.
 std::vector<int> ElementkoerperFuer(const std::vector<int>& koerper, int zentrum, bool hoheGenauigkeit);
 
 // Loads the element tables of the run's bodies into the run's calculator

@@ -65,6 +65,7 @@ Darstellungsbefehle::Darstellungsbefehle(shell::TForm1& form1, Menuebefehle& men
                 extras->insertAction(klein, x);
             }
     f_.darstellungsBefehl = [this](Darstellung d, bool neu) { befehl(d, neu); };
+    f_.beimSperren.push_back([this](bool gesperrt) { laufSperre(gesperrt); });
     connect(f_.menue(shell::Hauptmenue::Einstellungen), &QMenu::aboutToShow, this,
             &Darstellungsbefehle::Einstellungen1Click);
 }
@@ -194,6 +195,72 @@ void Darstellungsbefehle::MenueZustaende(Darstellung d, bool neuGewaehlt)
     }
     setzen(a(Menuepunkt::VorschlagSchrittweite1), zs.vorschlagImmer);
     setzen(a(Menuepunkt::Kleinplaneten1), zs.kleinplanetenImmer);
+}
+
+void Darstellungsbefehle::laufSperre(bool gesperrt)
+{
+    using M = Menuepunkt;
+    // What a run locks besides the representation items, the calculation
+    // basis and the date menu (the main window's own).
+    static constexpr M kGesperrt[] = {
+        M::Kleinplaneten1, M::Deutsch1, M::Englisch1, M::VorschlagSchrittweite1, M::sofort1, M::FigurenDrehung1,
+        M::Zitatezeigen1, M::Mysterium1, M::Metamorphose1, M::Tetraeder1, M::Hexaeder1, M::Oktaeder1,
+        M::Dodekaeder1, M::Ikosaeder1, M::Dodekaederstern1, M::Ikosaederstern1, M::Koordinaten1, M::Entfernung1,
+        M::Winkel1, M::DeltaT1};
+    const auto& k = f_.konfiguration();
+    if (gesperrt) {
+        vorDemLauf_.clear();
+        for (M p : kGesperrt)
+            if (QAction* x = a(p)) {
+                vorDemLauf_.emplace_back(x, x->isEnabled());
+                x->setEnabled(false);
+            }
+        QAction* beispiele = f_.menue(shell::Hauptmenue::Beispiele)->menuAction();
+        vorDemLauf_.emplace_back(beispiele, beispiele->isEnabled());
+        beispiele->setEnabled(false);
+        // "Ergebnis sofort": the rows are written at once; the table is
+        // hidden and its item locked until the figure is complete.
+        sofortGesperrt_ = false;
+        if (k.ergebnisSofort)
+            if (QAction* ausgabe = a(M::AusgabeKonj); ausgabe && ausgabe->isEnabled()) {
+                if (ausgabe->isChecked())
+                    ausgabe->trigger();
+                ausgabe->setEnabled(false);
+                sofortGesperrt_ = true;
+            }
+        return;
+    }
+    // Beenden: what was offered before the run is offered again ...
+    for (auto [x, an] : vorDemLauf_)
+        x->setEnabled(an);
+    vorDemLauf_.clear();
+    // ... and the rules of the chosen representation decide the options.
+    const Darstellung d = f_.konfiguration().menueDarstellung;
+    const Menuezustaende& zs = ZustaendeFuer(d);
+    const bool mysterium = f_.zustand().MysteriumModus;
+    auto aktiv = [](const Menuezustand& z) { return z.aktiv.value_or(false); };
+    a(M::VorschlagSchrittweite1)->setEnabled(aktiv(zs.vorschlag) || aktiv(zs.vorschlagImmer));
+    a(M::Kleinplaneten1)->setEnabled(aktiv(zs.kleinplaneten) || aktiv(zs.kleinplanetenImmer));
+    const Darstellungsdialog* dialog = darstellungen_.dialog(d);
+    const bool drehung = zs.drehungNachDialog ? dialog && dialog->figurenDrehungMoeglich() : aktiv(zs.drehung);
+    a(M::FigurenDrehung1)->setEnabled(drehung && !k.ergebnisSofort);
+    a(M::sofort1)->setEnabled(aktiv(zs.sofort) && !k.drehungDerFiguren);
+    a(M::PlannurzuBeginn1)->setEnabled(aktiv(zs.nurZuBeginn) && !k.ergebnisSofort);
+    if (!mysterium && !zs.langzeit) {
+        a(M::Koordinaten1)->setEnabled(!a(M::Winkel1)->isChecked());
+        a(M::Winkel1)->setEnabled(!a(M::Koordinaten1)->isChecked());
+        a(M::Entfernung1)->setEnabled(!zs.ohneEntfernungsformat);
+        a(M::DeltaT1)->setEnabled(true);
+    }
+    // The calculation basis and the date menu, which the main window
+    // unlocked, stay locked for the long-term simulation.
+    for (M p : {M::Berechnungsgr1, M::Datum1})
+        if (QAction* x = a(p))
+            x->setEnabled(!zs.langzeit);
+    if (sofortGesperrt_)
+        if (QAction* ausgabe = a(M::AusgabeKonj))
+            ausgabe->setEnabled(true);
+    sofortGesperrt_ = false;
 }
 
 void Darstellungsbefehle::Einstellungen1Click()

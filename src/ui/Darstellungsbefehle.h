@@ -18,6 +18,9 @@
 #include <QObject>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 class QAction;
 
 namespace shell {
@@ -51,6 +54,11 @@ public:
     // Opening "Einstellungen": with 2 planets and no run, "Drehung der
     // Figuren" only with the conjunction or opposition star.
     void Einstellungen1Click();
+    // Run start (true): the commands that would reconfigure the run are
+    // locked. Beenden (false): they are enabled again by the rules of the
+    // chosen representation; items that were disabled before the run (not
+    // offered yet) stay so.
+    void laufSperre(bool gesperrt);
 
 private:
     QAction* a(shell::Menuepunkt p) const;
@@ -59,6 +67,8 @@ private:
     Menuebefehle& m_;
     const Darstellungsregister& darstellungen_;
     DatenausgabeMenues* da_;
+    std::vector<std::pair<QAction*, bool>> vorDemLauf_; // locked items and whether they were enabled
+    bool sofortGesperrt_ = false; // "Datenausgabe" locked for "Ergebnis sofort"
 };
 
 } // namespace ui

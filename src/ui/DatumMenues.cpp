@@ -54,6 +54,8 @@ DatumMenues::DatumMenues(shell::TForm1& form1) : form1_(form1)
         form1.beiLaufSperren(a);
 
     connect(startzeit1_, &QAction::triggered, this, &DatumMenues::Startzeit1Click);
+    laufbeginnIndex_ = form1.beimLaufbeginn.size();
+    form1.beimLaufbeginn.push_back([this] { startzeitErneuern(); });
     connect(startzeiteingeben1_, &QAction::triggered, this, &DatumMenues::Startzeiteingeben1Click);
     connect(julDay1_, &QAction::triggered, this, &DatumMenues::JulDay1Click);
 
@@ -64,6 +66,8 @@ DatumMenues::DatumMenues(shell::TForm1& form1) : form1_(form1)
 
 DatumMenues::~DatumMenues()
 {
+    if (laufbeginnIndex_ < form1_.beimLaufbeginn.size())
+        form1_.beimLaufbeginn[laufbeginnIndex_] = nullptr;
     form1_.engine().datumFormatierer = [](double tag) { return astro::DatumText(tag); };
 }
 
@@ -93,12 +97,24 @@ void DatumMenues::Startzeit1Click()
         const QTime t = jetzt.time();
         const double tag = astro::TagAusOrtszeit(d.year(), d.month(), d.day(), t.hour(), t.minute(),
                                                  t.second() + t.msec() / 1000.0);
-        const QString text = QString::fromStdString(astro::StartzeitText(tag));
-        startfelderSetzen(text, text);
+        jetztText_ = QString::fromStdString(astro::StartzeitText(tag));
+        startfelderSetzen(jetztText_, jetztText_);
     } else {
         const bool mysterium = k.keplersMysterium || form1_.zustand().MysteriumModus;
         startfelderSetzen(QStringLiteral("0"), mysterium ? QStringLiteral("-147724") : QStringLiteral("0"));
     }
+}
+
+void DatumMenues::startzeitErneuern()
+{
+    if (!form1_.konfiguration().startzeitJetzt)
+        return;
+    shell::Startfeld* f = shell::Startfelder::von(&form1_).feld(form1_.konfiguration().menueDarstellung);
+    // A field that no longer holds the time the command wrote takes the
+    // present time again.
+    if (f && f->feld()->text() == jetztText_)
+        return;
+    Startzeit1Click();
 }
 
 void DatumMenues::Startzeiteingeben1Click()

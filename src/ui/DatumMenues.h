@@ -41,6 +41,9 @@ public:
     QAction* julDay1() const { return julDay1_; }
 
     void Startzeit1Click();
+    // Run start with "Startzeit jetzt": a start field whose text differs
+    // from the one the command last wrote takes the present time again.
+    void startzeitErneuern();
     void Startzeiteingeben1Click();
     void JulDay1Click();
     void retranslate();
@@ -64,6 +67,8 @@ private:
     QAction* startzeiteingeben1_;
     QAction* julDay1_;
     QString jahr_ = QStringLiteral("2000");
+    QString jetztText_; // the text "Startzeit jetzt" last wrote
+    size_t laufbeginnIndex_ = static_cast<size_t>(-1);
     QString monat_ = QStringLiteral("01");
     QString tag_ = QStringLiteral("01");
 };

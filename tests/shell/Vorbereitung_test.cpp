@@ -72,6 +72,9 @@ TEST(Vorbereitung, NurAussenNormalUndElementtabellen)
     EXPECT_EQ(ElementkoerperFuer({1, 5, 8}, 0, true), std::vector<int>{});
     EXPECT_EQ(ElementkoerperFuer({3}, 9, true), (std::vector<int>{9})) << "Pluto at the centre";
     EXPECT_EQ(ElementkoerperFuer({9, 14}, 0, true), (std::vector<int>{9, 14}));
+    // An unticked centre planet still needs its table.
+    EXPECT_EQ(ElementkoerperFuer({3}, 6, false), (std::vector<int>{6})) << "Saturn at the centre";
+    EXPECT_EQ(ElementkoerperFuer({3}, 6, true), std::vector<int>{}) << "the series at high accuracy";
 }
 
 TEST(Vorbereitung, SynodischePeriode)

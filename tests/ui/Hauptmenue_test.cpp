@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,10 @@ struct Hauptmenue : ::testing::Test {
     void TearDown() override { ui::Sprachwechsel::instanz().durchlauf(false); }
     QAction* a(const char* n) const
     {
+        for (int i = 0; i < static_cast<int>(shell::Menuepunkt::Anzahl); ++i)
+            if (QLatin1String(shell::Komponentenname(static_cast<shell::Menuepunkt>(i))) == QLatin1String(n))
+                if (QAction* x = f->aktionen()[static_cast<shell::Menuepunkt>(i)])
+                    return x;
         for (QAction* x : f->findChildren<QAction*>())
             if (x->objectName() == QLatin1String(n))
                 return x;
@@ -171,6 +176,55 @@ INSTANTIATE_TEST_SUITE_P(Darstellungen, Menuezustaende, ::testing::ValuesIn(kZei
                          [](const auto& i) { return std::string(i.param.name); });
 
 // Back to the overview: rotations 60/30/0, options off.
+// A run locks what would reconfigure it and closes the input dialogs;
+// Beenden offers again what the representation offers.
+TEST_F(Hauptmenue, LaufSperrtUndBeendenGibtFrei)
+{
+    waehle(Darstellung::DreiPlaneten);
+    QWidget* dialog = f->dialog(Darstellung::DreiPlaneten);
+    ASSERT_TRUE(dialog->isVisible());
+    const char* gesperrt[] = {"Kleinplaneten1", "sofort1", "FigurenDrehung1", "Koordinaten1", "Entfernung1",
+                              "Winkel1",        "DeltaT1", "Berechnungsgr1",  "N2Planeten1",  "ueberblick1"};
+    ASSERT_TRUE(a("sofort1")->isEnabled());
+    ASSERT_TRUE(a("Kleinplaneten1")->isEnabled());
+    std::vector<std::string> offen;
+    bool dialogZu = false;
+    QTimer::singleShot(50, f.get(), [&] {
+        for (const char* n : gesperrt)
+            if (a(n)->isEnabled())
+                offen.push_back(n);
+        dialogZu = !dialog->isVisible();
+        f->engine().beenden();
+    });
+    f->startDruecken();
+    EXPECT_TRUE(offen.empty()) << offen.front();
+    EXPECT_TRUE(dialogZu);
+    // 3 planets offer the minor planets, "Ergebnis sofort" and the rotation of figures again.
+    for (const char* n : {"Kleinplaneten1", "sofort1", "FigurenDrehung1", "Koordinaten1", "N2Planeten1"})
+        EXPECT_TRUE(a(n)->isEnabled()) << n;
+    EXPECT_FALSE(a("VorschlagSchrittweite1")->isEnabled()) << "not for 3 planets";
+    EXPECT_FALSE(a("Tetraeder1")->isEnabled()) << "not offered before the run, not after";
+
+    // The overview: no minor-planet item and no rotation of figures afterwards.
+    waehle(Darstellung::Ueberblick);
+    QTimer::singleShot(50, f.get(), [&] { f->engine().beenden(); });
+    f->startDruecken();
+    EXPECT_FALSE(a("Kleinplaneten1")->isEnabled());
+    EXPECT_FALSE(a("FigurenDrehung1")->isEnabled());
+    EXPECT_TRUE(a("Berechnungsgr1")->isEnabled());
+}
+
+// A representation command closes the other representations' dialogs.
+TEST_F(Hauptmenue, BefehlSchliesstAndereDialoge)
+{
+    waehle(Darstellung::Ueberblick);
+    ASSERT_TRUE(f->dialog(Darstellung::Ueberblick)->isVisible());
+    waehle(Darstellung::Mond);
+    EXPECT_FALSE(f->dialog(Darstellung::Ueberblick)->isVisible());
+    EXPECT_TRUE(f->dialog(Darstellung::Mond)->isVisible());
+    f->dialog(Darstellung::Mond)->close();
+}
+
 TEST_F(Hauptmenue, UeberblickNachZweiPlaneten)
 {
     waehle(Darstellung::ZweiPlaneten);
