@@ -564,8 +564,10 @@ void Hauptprozedur::beenden()
     // 9.
     host_.zoomRegler(false, static_cast<int>(std::lround(z_.Zoom * 100)));
     host_.drehRegler(true);
-    // 10.
+    // 10: the run's arrays and the element tables it loaded.
     speicher_.freigeben();
+    if (lief && rechner)
+        rechner->setzeOskulierendeQuelle(nullptr);
     if (lief)
         lauf_->beendet();
     // 11.

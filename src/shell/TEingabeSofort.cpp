@@ -42,7 +42,9 @@ TEingabeSofort::TEingabeSofort(QWidget* eltern) : QDialog(eltern)
     v->addLayout(knoepfe);
     connect(feld_, &QLineEdit::textChanged, this, &TEingabeSofort::geaendert);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbrechen_, &QPushButton::clicked, this, &QDialog::reject);
+    // Only "abbrechen" cancels; closing the window otherwise (its X) takes
+    // the number as it stands.
+    connect(abbrechen_, &QPushButton::clicked, this, [this] { done(Abgebrochen); });
     retranslate();
 }
 
@@ -85,10 +87,8 @@ void TEingabeSofort::geaendert()
 {
     if (inKorrektur_)
         return;
-    // An empty field or a 0 becomes 1 only when the entry is confirmed, so
-    // that clearing the field and typing "5" gives 5, not 15.
-    if (feld_->text().toInt() == 0)
-        return;
+    // An empty field or a 0 becomes 1 at once; the 1 is selected, so that
+    // the next digit typed replaces it ("5" gives 5, not 15).
     const QString neu = QString::fromStdString(SofortBegrenzen(feld_->text().toStdString(), grenze()));
     if (neu == feld_->text())
         return;
@@ -97,6 +97,8 @@ void TEingabeSofort::geaendert()
     feld_->selectAll();
     inKorrektur_ = false;
 }
+
+void TEingabeSofort::reject() { accept(); }
 
 void TEingabeSofort::showEvent(QShowEvent* e)
 {
@@ -109,7 +111,7 @@ bool TEingabeSofort::ausfuehren(const QString& label, int vorschlag, int& wert)
     label_->setText(label);
     feld_->setText(QString::number(vorschlag));
     feld_->selectAll();
-    if (exec() != QDialog::Accepted)
+    if (exec() == Abgebrochen)
         return false;
     inKorrektur_ = true;
     feld_->setText(QString::fromStdString(SofortBegrenzen(feld_->text().toStdString(), grenze())));

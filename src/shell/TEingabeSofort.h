@@ -3,7 +3,8 @@
 // (the number of conjunctions, constellations or steps when the result is
 // wanted at once, or the number of kept figures). A prompt label, a digits-only
 // field (more than the limit becomes the limit as it is typed; empty or 0
-// becomes 1 on "okay"), "okay" (default) and "abbrechen".
+// becomes a selected 1), "okay" (default) and "abbrechen"; only "abbrechen"
+// cancels, closing the window otherwise takes the number.
 //
 // The limit is Schrittgrenze in step mode (field length 5), else
 // Konstellationsgrenze (length 4); while "Drehung der Figuren" is on it is
@@ -49,6 +50,11 @@ public:
     QLineEdit* feld() const { return feld_; }
     QPushButton* okKnopf() const { return ok_; }
     QPushButton* abbrechenKnopf() const { return abbrechen_; }
+
+    // The result of "abbrechen"; every other way of closing is "okay".
+    static constexpr int Abgebrochen = 2;
+    // Escape and the window's X: the number as it stands.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* e) override;

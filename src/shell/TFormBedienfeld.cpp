@@ -144,7 +144,8 @@ TFormBedienfeld::TFormBedienfeld(QWidget* eltern)
 
     auto* zeiten = new QGridLayout;
     labelstart2_ = new QLabel(this);
-    labelStart_ = new QLabel(this);
+    // Before the first run the start label names the time scale.
+    labelStart_ = new QLabel(QStringLiteral("dynamische Zeit (TD) "), this);
     label1_ = new QLabel(this);
     labelZeit_ = new QLabel(this);
     label11_ = new QLabel(this);

@@ -429,6 +429,11 @@ void TFormUe::CheckBoxDAClick()
         w->setVisible(an);
     if (an)
         EditSchr->setFocus();
+    // The rows of a data-only run have their own place: "Datenausgabe"
+    // (the table beside the figure) goes off.
+    if (an && form1_)
+        if (QAction* a = form1_->aktionen()[shell::Menuepunkt::AusgabeKonj]; a && a->isChecked())
+            a->trigger();
     if (form1_ && an)
         memoAndocken();
     adjustSize();
@@ -453,6 +458,15 @@ void TFormUe::EditSchrChange() { ZahlfeldRegel(EditSchr, 100000); }
 void TFormUe::EditAnzChange() { ZahlfeldRegel(EditAnz, 10000); }
 
 void TFormUe::Button1Click() { eingabeOkay(); }
+
+void TFormUe::gewaehlt(bool neu)
+{
+    ueberblickGewaehlt();
+    if (!neu)
+        return;
+    CheckBoxFarbe->setChecked(false);
+    CheckBoxKEClick();
+}
 
 void TFormUe::datenOnlyBeendet() { CheckBoxDA->setChecked(false); }
 

@@ -37,8 +37,9 @@ public:
     figures::UeberblickEingabe eingabe() override;
 
     // The menu command that selects the overview arms the first switch to
-    // "Darstellung ohne Entfernungen".
-    void gewaehlt(bool) override { ueberblickGewaehlt(); }
+    // "Darstellung ohne Entfernungen"; newly selected, it also unticks
+    // "Bahnen farbig" and applies the rule of "ohne Entfernungen" again.
+    void gewaehlt(bool neu) override;
     void ueberblickGewaehlt() { ersteOhneEntfernungen_ = true; }
     // "Drehung der Figuren" has nothing to keep in the overview.
     bool figurenDrehungMoeglich() const override { return false; }

@@ -242,10 +242,13 @@ TEST_F(Felder, ZaehldialogBegrenztSeineZahl)
     d.feld()->selectAll();
     QTest::keyClicks(d.feld(), "9999");
     EXPECT_EQ(d.feld()->text(), "1200");
-    // Clearing and typing gives the number typed.
+    // Clearing gives a selected "1" at once; typing replaces it.
     d.feld()->clear();
+    EXPECT_EQ(d.feld()->text(), "1");
     QTest::keyClicks(d.feld(), "5");
     EXPECT_EQ(d.feld()->text(), "5");
+    QTest::keyClick(d.feld(), Qt::Key_Backspace);
+    EXPECT_EQ(d.feld()->text(), "1") << "0 or nothing is never left in the field";
     d.setzeSchrittModus(true);
     EXPECT_EQ(d.grenze(), 12000);
     EXPECT_EQ(d.feld()->maxLength(), 5);
@@ -275,6 +278,10 @@ TEST_F(Felder, ZaehldialogBegrenztSeineZahl)
     wert = -1;
     EXPECT_FALSE(d.abfragen("?", 5, 1, 50, wert));
     EXPECT_EQ(wert, -1);
+    // The window's X is not "abbrechen": the number stands.
+    QTimer::singleShot(0, &d, [&] { d.close(); });
+    EXPECT_TRUE(d.abfragen("?", 7, 1, 50, wert));
+    EXPECT_EQ(wert, 7);
 }
 
 } // namespace

@@ -245,4 +245,5 @@ TEST_F(Umgebung, SednasBahnBeiHoherGenauigkeitAusDerNormalenTabelle)
     const figures::Bahnpunkte& bahnen = ablauf->figur().bahnen();
     EXPECT_TRUE(bahnen.belegt(1)) << "Sedna's orbit";
     EXPECT_TRUE(bahnen.SednaFertig);
+    EXPECT_FALSE(engine->rechner->hatOskulierendeQuelle()) << "Beenden released the tables";
 }

@@ -240,3 +240,28 @@ TEST_F(Ue, ChoosingTheOverviewFromTheMenuArmsTheFirstSwitchAgain)
     EXPECT_TRUE(sternbilder->isChecked());
     EXPECT_FALSE(dlg->CheckBoxBahnUe->isChecked());
 }
+
+// Newly chosen, the overview unticks "Bahnen farbig"; "nur Datenausgabe"
+// switches a shown data table off; the English caption.
+TEST_F(Ue, NeuGewaehltUndNurDatenausgabe)
+{
+    shell::TForm1 form1;
+    auto* menue = new ui::Menuebefehle(form1);
+    ui::Darstellungsregister darstellungen(form1);
+    ui::DatenausgabeMenues daten(form1);
+    new ui::Darstellungsbefehle(form1, *menue, darstellungen, &daten);
+    auto* dlg = static_cast<ui::TFormUe*>(darstellungen.dialog(shell::Darstellung::Ueberblick));
+    dlg->CheckBoxFarbe->setChecked(true);
+    form1.findChild<QAction*>(QStringLiteral("N2Planeten1"))->trigger();
+    form1.findChild<QAction*>(QStringLiteral("ueberblick1"))->trigger();
+    EXPECT_FALSE(dlg->CheckBoxFarbe->isChecked());
+
+    daten.ausgabeKonj()->trigger();
+    ASSERT_TRUE(daten.ausgabeKonj()->isChecked());
+    klick(dlg->CheckBoxDA);
+    EXPECT_FALSE(daten.ausgabeKonj()->isChecked());
+
+    ui::Sprachwechsel::instanz().durchlauf(false);
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral(" Input:  Overview planetary system"));
+    ui::Sprachwechsel::instanz().durchlauf(true);
+}
