@@ -41,6 +41,9 @@ enum class Zeitbeschriftung {
 // What the engine reads of a run instead of asking which one it is. Filled by
 // the run at set-up from its input record and the run configuration.
 struct Laufregeln {
+    // The representation can run (false: not built yet; Start only says so).
+    bool verfuegbar = true;
+
     // --- Set-up ---
     bool drehreglerGesperrt = false;  // the rotation sliders are disabled for the run
     bool drehungenNullen = false;     // ... and set to 0 first
@@ -155,8 +158,8 @@ public:
     virtual void beendet() {}
 };
 
-// A run of `Schrittgrenze` steps of one day from day 0 that draws nothing:
-// the run of a representation that is not built yet.
+// The run of a representation that is not built yet: its rules say it is
+// not available, so Start only tells the user.
 std::unique_ptr<Darstellungsablauf> PlatzhalterAblauf();
 
 } // namespace shell

@@ -18,11 +18,15 @@ constexpr double Pi = 3.14159265358979323846;
 // its step count ends.
 constexpr int OhneGrenze = 99999999;
 
-// A run of `Schrittgrenze` steps of one day from day 0 that draws nothing:
-// stands in for a representation that has no run registered.
+// Stands in for a representation that has no run yet: not available.
 class LeererAblauf : public Darstellungsablauf {
 public:
-    Laufregeln einrichten(const Laufkonfiguration&) override { return {}; }
+    Laufregeln einrichten(const Laufkonfiguration&) override
+    {
+        Laufregeln r;
+        r.verfuegbar = false;
+        return r;
+    }
     Vorbereitungsergebnis vorbereiten(Laufdienste& d) override
     {
         d.z.Starttag = 0;
@@ -140,6 +144,10 @@ void Hauptprozedur::ausfuehren()
     if (!lauf_)
         lauf_ = platzhalter_.get();
     regeln_ = lauf_->einrichten(k_);
+    if (!regeln_.verfuegbar) {
+        host_.meldung(Meldungsart::Information, T("meldung.hinweis"), T("lauf.nicht.verfuegbar"));
+        return;
+    }
     if (!einrichten())
         return;
     ansichtAbgleichen();

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "../gemeinsam/Dauerlauf.h"
+
 #include <gtest/gtest.h>
 
 using namespace shell;
@@ -30,8 +32,11 @@ struct Fenster : ::testing::Test {
     {
         f = std::make_unique<TForm1>();
         f->zeitfaktor = 0.001;
-        // One representation item, as the program's table of representations adds them.
+        // One representation item, as the program's table of representations
+        // adds them, and runs that go on until they are ended.
         f->darstellungAnlegen(Darstellung::ZweiPlaneten, "menu.2planeten", "N2Planeten1", QKeySequence(Qt::Key_F2));
+        f->engine().registrieren(Darstellung::Ueberblick, std::make_unique<testlauf::Dauerlauf>());
+        f->engine().registrieren(Darstellung::ZweiPlaneten, std::make_unique<testlauf::Dauerlauf>());
         f->resize(800, 600);
         f->show();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !f->zustand().Startphase; }, 5000));
@@ -253,3 +258,19 @@ TEST(Bedienlogik, TempoUndZoomTexte)
 }
 
 } // namespace
+
+// A representation that is not built yet: Start says so and runs nothing.
+TEST_F(Fenster, NichtVerfuegbareDarstellungStartetNicht)
+{
+    std::vector<std::string> meldungen;
+    f->meldungsAntwort = [&](Meldungsart, const std::string&, const std::string& text) {
+        meldungen.push_back(text);
+        return Antwort::Ok;
+    };
+    f->konfiguration().menueDarstellung = Darstellung::Rotationen;
+    f->startDruecken();
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_EQ(meldungen[0], sprache::T("lauf.nicht.verfuegbar"));
+    EXPECT_FALSE(f->zustand().LaufAktiv);
+    EXPECT_TRUE(f->bedienfeld()->startKnopf()->isEnabled());
+}

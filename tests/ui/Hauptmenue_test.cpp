@@ -24,6 +24,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include "../gemeinsam/Dauerlauf.h"
+
 #include <gtest/gtest.h>
 
 using namespace shell;
@@ -180,6 +182,7 @@ INSTANTIATE_TEST_SUITE_P(Darstellungen, Menuezustaende, ::testing::ValuesIn(kZei
 // Beenden offers again what the representation offers.
 TEST_F(Hauptmenue, LaufSperrtUndBeendenGibtFrei)
 {
+    f->engine().registrieren(Darstellung::DreiPlaneten, std::make_unique<testlauf::Dauerlauf>());
     waehle(Darstellung::DreiPlaneten);
     QWidget* dialog = f->dialog(Darstellung::DreiPlaneten);
     ASSERT_TRUE(dialog->isVisible());
