@@ -122,6 +122,7 @@ TEST(Bahnen, SednaStartsAtDayZeroAndIsComputedOncePerRunWithoutPrecession)
     Ansicht a = Sicht();
     ASSERT_TRUE(BahnBerechnen(store, a, 6, 21, r).ok());
     ASSERT_EQ(k.aufrufe[21].size(), 119u);
+    ASSERT_FALSE(k.aufrufe[6].empty());
     EXPECT_NEAR(k.aufrufe[21][0], 0.75 * Umlaufzeiten[21], 1e-6);
     EXPECT_NEAR(k.aufrufe[6][0], 40000 + 0.75 * Umlaufzeiten[6], 1e-6);
     EXPECT_TRUE(store.SednaFertig);
@@ -267,7 +268,10 @@ TEST(Bahnen, ASegmentEndingAtDepthExactlyZeroIsDrawnInTheFrontPass)
     // segments j = 1, 3, ... end on the plane (depth 0): front
     EXPECT_EQ(vorne.anzahl(Aufzeichnung::Art::Linie), 59);
     EXPECT_EQ(hinten.anzahl(Aufzeichnung::Art::Linie), 59);
-    const auto erste = vorne.nurArt(Aufzeichnung::Art::Linie).front();
+    const auto vorneLinien = vorne.nurArt(Aufzeichnung::Art::Linie);
+    ASSERT_FALSE(vorneLinien.empty());
+    const auto erste = vorneLinien.front();
+    ASSERT_GE(erste.punkte.size(), 2u);
     EXPECT_EQ(erste.punkte[0], (Punkt{store.zeile(1)[0].px, store.zeile(1)[0].py}));
     EXPECT_EQ(erste.punkte[1], (Punkt{store.zeile(1)[1].px, store.zeile(1)[1].py}));
     EXPECT_EQ(store.zeile(1)[1].tiefe, 0.0);

@@ -45,6 +45,7 @@ TEST(Tierkreis, UnrotatedTheBandIsACircleOfHalfTheHeightMinus15)
         EXPECT_NEAR(std::hypot(linien[i].punkte[0].x - a.MitteX, linien[i].punkte[0].y - a.MitteY), 280.0, 0.75);
         EXPECT_NEAR(std::hypot(linien[i].punkte[1].x - a.MitteX, linien[i].punkte[1].y - a.MitteY), 290.0, 0.75);
     }
+    ASSERT_FALSE(linien.empty());
     EXPECT_EQ(linien.front().stiftFarbe, Einstellungssatz{}.IntFarbeTierkreis);
     EXPECT_EQ(linien.front().stiftBreite, 1);
 }

@@ -235,6 +235,39 @@ TEST(Legende, LinesStackUpwardsFromTheBottomWithTheHeaderOnTop)
     EXPECT_EQ(z.nurArt(Aufzeichnung::Art::Ellipse)[1].pinselFarbe, s.IntFarbePlanet[3]);
 }
 
+// The elapsed time: "Jahre:" then "Tage:" (lines stack upwards), both with
+// their values, between the steps and the equinox.
+TEST(Legende, VergangeneZeitInJahrenUndTagen)
+{
+    SpracheFest d(sprache::Sprache::Deutsch);
+    Ansicht a;
+    a.GroesseSetzen(800, 600);
+    Einstellungssatz s;
+    Legendendaten daten;
+    daten.darstellung = LegendeBaryzentrum;
+    daten.schrittweite = 10;
+    daten.schritt = 5;
+    daten.vergangeneTage = 7305.0; // 20 Julian years
+    Aufzeichnungsflaeche z;
+    LegendeZeichnen(z, a, s, daten);
+    const auto texte = z.nurArt(Aufzeichnung::Art::Text);
+    auto zeile = [&](const std::string& t, bool anfang = false) {
+        for (const auto& e : texte)
+            if (anfang ? e.text.rfind(t, 0) == 0 : e.text == t)
+                return e.punkte[0].y;
+        ADD_FAILURE() << "missing " << t;
+        return -1;
+    };
+    const int jahre = zeile("Jahre:"), tage = zeile("Tage:");
+    ASSERT_GT(jahre, 0);
+    ASSERT_GT(tage, 0);
+    EXPECT_LT(tage, jahre) << "days on the line above the years";
+    EXPECT_EQ(zeile(ZahlFest(7305.0 / 365.25, 9, 2)), jahre) << "20.00 years";
+    EXPECT_EQ(zeile(ZahlFest(7305.0, 9, 0)), tage);
+    EXPECT_LT(jahre, zeile("Schritte (à", true)) << "above the steps";
+    EXPECT_LT(zeile("Äquinoktium 01.01.2000"), tage);
+}
+
 TEST(Legende, LongPeriodsInYearsAndLargerLetteringMovesTheLegend)
 {
     SpracheFest e(sprache::Sprache::Englisch);

@@ -145,6 +145,7 @@ TEST(Ueberblick, WithoutDistancesAllBodiesLieOnOneCircleNearestOnTop)
         }
     }
     // Drawn farthest first: the centre disc, then Saturn, ..., the nearest last.
+    ASSERT_GE(d.size(), 2u);
     EXPECT_EQ(d.front().fuellung, l.s.IntFarbePlanet[3]);
     EXPECT_EQ(d[1].fuellung, l.s.IntFarbePlanet[6]);
     EXPECT_DOUBLE_EQ(l.a.Massstab, 1.0);

@@ -101,5 +101,6 @@ TEST(Framerregeln, SchlussInDerFestenReihenfolge)
     // No Sun disc with another centre.
     host.flaecheObj.leeren();
     RahmenSchluss(l, 3, {});
+    ASSERT_FALSE(host.flaecheObj.eintraege().empty());
     EXPECT_NE(host.flaecheObj.eintraege().front().art, Art::Ellipse);
 }
