@@ -1,5 +1,9 @@
 #include "ui/Sprachwechsel.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
 #include <algorithm>
 
 namespace ui {
@@ -22,9 +26,36 @@ void Sprachwechsel::abmelden(QObject* besitzer)
     std::erase_if(eintraege_, [besitzer](const Eintrag& e) { return e.besitzer == besitzer; });
 }
 
+namespace {
+
+// Qt's German translations, from the Qt installation or beside the program.
+QTranslator* QtDeutschLaden()
+{
+    auto* t = new QTranslator(QCoreApplication::instance());
+    const QString ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString& o : {ordner, QCoreApplication::applicationDirPath() + QStringLiteral("/translations")})
+        if (t->load(QStringLiteral("qtbase_de"), o))
+            return t;
+    delete t;
+    return nullptr;
+}
+
+} // namespace
+
 void Sprachwechsel::durchlauf(sprache::Sprache s)
 {
     sprache::setzeSprache(s);
+    if (QCoreApplication::instance()) {
+        const bool deutsch = s == sprache::Sprache::Deutsch;
+        if (deutsch && !qtDeutsch_)
+            qtDeutsch_ = QtDeutschLaden();
+        if (qtDeutsch_) {
+            if (deutsch)
+                QCoreApplication::installTranslator(qtDeutsch_);
+            else
+                QCoreApplication::removeTranslator(qtDeutsch_);
+        }
+    }
     // Windows destroyed since they registered drop out here (QPointer turns
     // null), so no destroyed-signal bookkeeping is needed.
     std::erase_if(eintraege_, [](const Eintrag& e) { return e.besitzer.isNull(); });

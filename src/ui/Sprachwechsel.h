@@ -15,6 +15,8 @@
 #include <QObject>
 #include <QPointer>
 
+class QTranslator;
+
 #include <functional>
 #include <vector>
 
@@ -28,8 +30,13 @@ public:
     void anmelden(QObject* besitzer, std::function<void()> uebersetzen);
     void abmelden(QObject* besitzer);
 
-    // Sets the catalogue language and runs every registered retranslate().
+    // Sets the catalogue language, switches Qt's own texts (the buttons of
+    // message boxes, the file and colour dialogs) to the same language, and
+    // runs every registered retranslate().
     void durchlauf(sprache::Sprache s);
+    // Qt's German texts are loaded (false where the system lacks them: then
+    // Qt speaks English).
+    bool qtDeutschGeladen() const { return qtDeutsch_ != nullptr; }
     void durchlauf(bool deutsch) { durchlauf(deutsch ? sprache::Sprache::Deutsch : sprache::Sprache::Englisch); }
 
     int anzahl() const;
@@ -40,6 +47,7 @@ private:
         std::function<void()> uebersetzen;
     };
     std::vector<Eintrag> eintraege_;
+    QTranslator* qtDeutsch_ = nullptr; // installed while German is on
 };
 
 // Qt shows "\n" as a line break; the catalogue keeps the "\r" and "\r\n" breaks

@@ -175,3 +175,16 @@ TEST_F(Anbindung, NichtSchreibbarGemeldet)
 }
 
 } // namespace
+
+// Qt's own texts (standard buttons of the message boxes) follow the language.
+TEST(Sprachwechsel, QtsEigeneTexteFolgenDerSprache)
+{
+    auto& w = ui::Sprachwechsel::instanz();
+    const auto vorher = sprache::aktuelleSprache();
+    w.durchlauf(sprache::Sprache::Deutsch);
+    ASSERT_TRUE(w.qtDeutschGeladen()) << "qtbase_de.qm (Debian qt6-translations-l10n)";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    w.durchlauf(sprache::Sprache::Englisch);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    w.durchlauf(vorher);
+}
