@@ -157,7 +157,9 @@ void LegendePlanetZeichnen(Zeichenflaeche& z, const Einstellungssatz& s, int x, 
         radius -= 1;
     if (mond && darstellung == LegendeUeberblick && d.mondImUeberblick)
         radius += 2;
-    radius = std::max(radius, 1);
+    // The name starts 12 pixels right of the disc's centre: a larger planet
+    // size is capped here so that the disc never covers its name.
+    radius = std::clamp(radius, 1, LegendenScheibeHoechstens);
     if (!d.ohnePlaneten)
         PlanetZeichnen(z, x, y, radius, s.IntFarbeLiniePlaneten, KoerperFarbe(s, koerper), s.IntRanddicke);
     if (mitKreuz)

@@ -102,7 +102,12 @@ struct Legendendaten {
 // Left margin of the legend: LegendenAbstand pixels from the right edge.
 int LegendenRand(const Ansicht& a, const Einstellungssatz& s);
 
-// Draws one body line's disc at (x, y) and the body's name beside it.
+// The largest disc radius of a body line (its name starts 12 pixels right of
+// the disc's centre).
+inline constexpr int LegendenScheibeHoechstens = 9;
+
+// Draws one body line's disc at (x, y) and the body's name beside it; the
+// disc is at most LegendenScheibeHoechstens.
 void LegendePlanetZeichnen(Zeichenflaeche& z, const Einstellungssatz& s, int x, int y, bool mitKreuz,
                            int darstellung, int koerper, int radius, const Legendendaten& d);
 

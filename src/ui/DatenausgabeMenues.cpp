@@ -8,6 +8,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QTextOption>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -67,6 +70,23 @@ void MemoZiel::verwerfen()
     zeilen_ = 0;
 }
 
+void TabellenSpalten(QPlainTextEdit* memo)
+{
+    // A fixed-pitch font and tab stops at the cell widths: the number cell
+    // (8 characters), then every cell up to 17 characters (the date and
+    // time, the widest value and header cells), so that every row keeps its
+    // columns under the header. The text itself stays tab-separated.
+    QFont schrift = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    memo->setFont(schrift);
+    const qreal zeichen = QFontMetricsF(schrift).horizontalAdvance(QLatin1Char('0'));
+    QTextOption option = memo->document()->defaultTextOption();
+    QList<QTextOption::Tab> stopps;
+    for (int spalte = 0; spalte < 40; ++spalte)
+        stopps.append(QTextOption::Tab((NummerZeichen + spalte * ZellenZeichen) * zeichen, QTextOption::LeftTab));
+    option.setTabs(stopps);
+    memo->document()->setDefaultTextOption(option);
+}
+
 bool TextSpeichern(const QString& pfad, const QString& text, QString* fehler)
 {
     QSaveFile datei(pfad);
@@ -90,6 +110,7 @@ DatenausgabeMenues::DatenausgabeMenues(shell::TForm1& form1)
     form1.engine().datenausgabeBeginn = [this](const shell::Laufregeln& r, bool vorher) { laufBeginnt(r, vorher); };
     form1.engine().datenOnlyBeenden = [this] { nurDatenAusgabeBeenden(); };
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    TabellenSpalten(memo_);
 
     QMenu* extras = form1.menue(shell::Hauptmenue::Extras);
     QAction* vor = extras->actions().isEmpty() ? nullptr : extras->actions().first();

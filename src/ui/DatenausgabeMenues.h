@@ -57,6 +57,12 @@ private:
     std::unique_ptr<QTimer> uhr_;
 };
 
+// The table's columns on screen: a fixed-pitch font, the first tab stop after
+// the number cell, then one every cell width.
+inline constexpr int NummerZeichen = 8;
+inline constexpr int ZellenZeichen = 17;
+void TabellenSpalten(QPlainTextEdit* memo);
+
 // Writes `text` to `pfad` as UTF-8 in one step: the file is either the whole
 // text or left as it was. On failure `fehler` gets the reason.
 bool TextSpeichern(const QString& pfad, const QString& text, QString* fehler = nullptr);

@@ -2,6 +2,7 @@
 
 #include "astro/Gueltigkeit.h"
 #include "shell/TForm1.h"
+#include "shell/TFormBedienfeld.h"
 #include "shell/Vorbereitung.h"
 #include "shell/Zahlenfeld.h"
 #include "sprache/Koerpernamen.h"
@@ -448,7 +449,14 @@ void TFormUe::memoAndocken()
     if (!memo || !flaeche)
         return;
     const double ppz = form1_->zustand().PixelProZoll;
-    const int links = ppz > 96 ? static_cast<int>(168 * ppz / 96.0) : 168;
+    int links = ppz > 96 ? static_cast<int>(168 * ppz / 96.0) : 168;
+    // The table starts right of the control panel, however wide its fonts
+    // make it.
+    if (const QWidget* panel = form1_->bedienfeld(); panel && panel->isVisible()) {
+        const int rechts = flaeche->mapFromGlobal(panel->frameGeometry().topRight()).x() + 4;
+        if (rechts > links && rechts < flaeche->width() / 2)
+            links = rechts;
+    }
     memo->setGeometry(links, 0, std::max(flaeche->width() - links, 100), flaeche->height());
     memo->setVisible(true);
     memo->raise();

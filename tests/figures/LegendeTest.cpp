@@ -268,6 +268,32 @@ TEST(Legende, VergangeneZeitInJahrenUndTagen)
     EXPECT_LT(zeile("Äquinoktium 01.01.2000"), tage);
 }
 
+// A large planet size (40) does not let the legend's discs cover the names.
+TEST(Legende, GrosseScheibenVerdeckenDieNamenNicht)
+{
+    Ansicht a;
+    a.GroesseSetzen(800, 600);
+    Einstellungssatz s;
+    s.IntA = 40;
+    Legendendaten daten;
+    daten.koerper = {{3, false}, {4, false}};
+    Aufzeichnungsflaeche z;
+    LegendeZeichnen(z, a, s, daten);
+    const auto scheiben = z.nurArt(Aufzeichnung::Art::Ellipse);
+    const auto texte = z.nurArt(Aufzeichnung::Art::Text);
+    ASSERT_EQ(scheiben.size(), 2u);
+    int links = 1 << 30;
+    for (const auto& t : texte)
+        if (t.text.find("Mars") != std::string::npos || t.text.find("Earth") != std::string::npos ||
+            t.text.find("Erde") != std::string::npos)
+            links = std::min(links, t.punkte[0].x);
+    ASSERT_LT(links, 1 << 30);
+    for (const auto& e : scheiben) {
+        ASSERT_GE(e.punkte.size(), 2u);
+        EXPECT_LT(e.punkte[1].x, links) << "the disc ends before its name";
+    }
+}
+
 TEST(Legende, LongPeriodsInYearsAndLargerLetteringMovesTheLegend)
 {
     SpracheFest e(sprache::Sprache::Englisch);
