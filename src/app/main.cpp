@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     form1.engine().datumFormatierer = [](double tag) { return astro::DatumText(tag); };
     // Every representation from its row of the table: its menu item, its run
     // and its dialog.
-    ui::Darstellungsregister darstellungen(form1);
+    auto* darstellungen = new ui::Darstellungsregister(form1);
     // The view and option commands first: the settings put their
     // calculation levels into "Berechnungsgrundlagen" and read "hohe
     // Genauigkeit" back into its check mark.
@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     ui::DatumMenues datumMenues(form1);
     ui::DatenausgabeMenues datenausgabeMenues(form1);
     // Representation commands (menu states) and the help menu.
-    new ui::Darstellungsbefehle(form1, *menuebefehle, darstellungen, &datenausgabeMenues);
+    new ui::Darstellungsbefehle(form1, *menuebefehle, *darstellungen, &datenausgabeMenues);
     new ui::Hilfemenue(form1, *menuebefehle);
     // Without a window manager "maximised" is not honoured: start with the
     // whole available screen anyway.

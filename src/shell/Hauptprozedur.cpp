@@ -359,8 +359,13 @@ void Hauptprozedur::hauptschleife()
         });
         if (r.selbstFlippen && !z_.ZitatSichtbar && !z_.Abbruch)
             host_.flaeche().flip();
-        if (z_.Abbruch)
-            continue; // the frame ended the run (e.g. Beenden in a data output)
+        if (z_.Abbruch) {
+            // The frame ended the run (Beenden in a data output; the end of
+            // the start phase, which returns at once).
+            if (r.ohneFortschritt)
+                return;
+            continue;
+        }
         if (r.ohneFortschritt)
             continue;
         // 9.

@@ -13,6 +13,7 @@
 #include "shell/Laufzustand.h"
 #include "shell/Menueaktionen.h"
 #include "shell/QtZeichenflaeche.h"
+#include "shell/ZeichenWidget.h"
 
 #include <QImage>
 #include <QKeySequence>
@@ -32,33 +33,6 @@ namespace shell {
 
 class TFormBedienfeld;
 class TEingabeSofort;
-
-// DXDraw1: shows the back buffer of the last flip.
-class ZeichenWidget : public QWidget {
-    Q_OBJECT
-public:
-    explicit ZeichenWidget(QWidget* eltern = nullptr);
-    void zeigen(const QImage& bild);
-    const QImage& gezeigt() const { return bild_; }
-
-signals:
-    void erstesZeichnen();
-    void groesseGeaendert(int breite, int hoehe);
-    void mausGedrueckt(QPoint p);
-    void mausBewegt(QPoint p);
-    void mausLosgelassen(QPoint p);
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-    void resizeEvent(QResizeEvent*) override;
-    void mousePressEvent(QMouseEvent*) override;
-    void mouseMoveEvent(QMouseEvent*) override;
-    void mouseReleaseEvent(QMouseEvent*) override;
-
-private:
-    QImage bild_;
-    bool gezeichnet_ = false;
-};
 
 enum class Hauptmenue { Datei, Darstellung, Ansicht, Sprache, Einstellungen, Extras, Beispiele, Platon, Hilfe };
 

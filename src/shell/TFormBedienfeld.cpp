@@ -340,9 +340,13 @@ void TFormBedienfeld::labelZeit(const QString& t) { labelZeit_->setText(t); }
 
 void TFormBedienfeld::zaehler(bool sichtbar, const QString& t)
 {
+    const bool vorher = label11_->isVisible();
     label11_->setVisible(sichtbar);
     label21_->setVisible(sichtbar);
     label21_->setText(t);
+    // Without the counter the panel takes its height back.
+    if (vorher && !sichtbar)
+        adjustSize();
 }
 
 void TFormBedienfeld::startUndZeitSichtbar(bool s)

@@ -120,7 +120,7 @@ const Darstellungszeile* DarstellungszeileFuer(Darstellung d)
     return nullptr;
 }
 
-Darstellungsregister::Darstellungsregister(shell::TForm1& form1)
+Darstellungsregister::Darstellungsregister(shell::TForm1& form1) : QObject(&form1)
 {
     for (const Darstellungszeile& z : kTabelle) {
         form1.darstellungAnlegen(z.d, z.textSchluessel, z.komponente, QKeySequence(z.taste));

@@ -12,6 +12,8 @@
 #include "shell/Darstellungsablauf.h"
 #include "shell/Laufkonfiguration.h"
 
+#include <QObject>
+
 #include <array>
 #include <memory>
 #include <optional>
@@ -72,12 +74,14 @@ const Darstellungszeile* DarstellungszeileFuer(shell::Darstellung d);
 
 // What the table made at program start: the menu items in the main window,
 // the runs registered with its engine, the dialogs.
-class Darstellungsregister {
+class Darstellungsregister : public QObject {
 public:
+    // Owned by the main window, like the commands that read it.
     explicit Darstellungsregister(shell::TForm1& form1);
     Darstellungsdialog* dialog(shell::Darstellung d) const;
-    // Puts another dialog in place of a representation's (tests use their
-    // own dialogs here).
+    // Puts another dialog in place of a representation's for the menus and
+    // commands (tests use their own dialogs here); the run keeps reading the
+    // dialog its factory connected it to.
     void dialogSetzen(shell::TForm1& form1, shell::Darstellung d, Darstellungsdialog* dialog);
 
 private:

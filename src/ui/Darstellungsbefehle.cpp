@@ -10,6 +10,8 @@
 #include "ui/Menuebefehle.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QSignalBlocker>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -76,14 +78,15 @@ QAction* Darstellungsbefehle::a(Menuepunkt p) const { return f_.aktionen()[p]; }
 
 void Darstellungsbefehle::befehl(Darstellung d, bool neuGewaehlt)
 {
-    // The dialog hears of its command first (the overview arms its first
-    // switch to "without distances" once more).
-    if (Darstellungsdialog* dialog = darstellungen_.dialog(d))
-        dialog->gewaehlt(neuGewaehlt);
     if (neuGewaehlt)
         GemeinsameZuweisungen(d);
     MenueZustaende(d, neuGewaehlt);
     GemeinsameZuweisungenStets(d);
+    // The dialog hears of its command after the common reset, so that what
+    // it sets stands (the overview arms its first switch to "without
+    // distances" once more and applies that rule).
+    if (Darstellungsdialog* dialog = darstellungen_.dialog(d))
+        dialog->gewaehlt(neuGewaehlt);
     m_.konfigurationAbgleichen();
     // A representation computed at high accuracy only (the Moon's full
     // lunar theory).
@@ -99,6 +102,11 @@ void Darstellungsbefehle::GemeinsameZuweisungenStets(Darstellung d)
     panel->setzeZoom(100);
     const auto& w = ZustaendeFuer(d).drehungen;
     panel->setzeDrehungen(w[0], w[1], w[2]);
+    // The sliders were just set: "Drehungen = 0 setzen" is not ticked.
+    if (QCheckBox* null = panel->nullsetzen()) {
+        QSignalBlocker b(null);
+        null->setChecked(false);
+    }
 }
 
 void Darstellungsbefehle::GemeinsameZuweisungen(Darstellung d)
@@ -239,18 +247,26 @@ void Darstellungsbefehle::laufSperre(bool gesperrt)
     const Menuezustaende& zs = ZustaendeFuer(d);
     const bool mysterium = f_.zustand().MysteriumModus;
     auto aktiv = [](const Menuezustand& z) { return z.aktiv.value_or(false); };
-    a(M::VorschlagSchrittweite1)->setEnabled(aktiv(zs.vorschlag) || aktiv(zs.vorschlagImmer));
-    a(M::Kleinplaneten1)->setEnabled(aktiv(zs.kleinplaneten) || aktiv(zs.kleinplanetenImmer));
+    auto setzenAuf = [this](M p, bool an) {
+        if (QAction* x = a(p))
+            x->setEnabled(an);
+    };
+    setzenAuf(M::VorschlagSchrittweite1, aktiv(zs.vorschlag) || aktiv(zs.vorschlagImmer));
+    setzenAuf(M::Kleinplaneten1, aktiv(zs.kleinplaneten) || aktiv(zs.kleinplanetenImmer));
     const Darstellungsdialog* dialog = darstellungen_.dialog(d);
     const bool drehung = zs.drehungNachDialog ? dialog && dialog->figurenDrehungMoeglich() : aktiv(zs.drehung);
-    a(M::FigurenDrehung1)->setEnabled(drehung && !k.ergebnisSofort);
-    a(M::sofort1)->setEnabled(aktiv(zs.sofort) && !k.drehungDerFiguren);
-    a(M::PlannurzuBeginn1)->setEnabled(aktiv(zs.nurZuBeginn) && !k.ergebnisSofort);
-    if (!mysterium && !zs.langzeit) {
-        a(M::Koordinaten1)->setEnabled(!a(M::Winkel1)->isChecked());
-        a(M::Winkel1)->setEnabled(!a(M::Koordinaten1)->isChecked());
-        a(M::Entfernung1)->setEnabled(!zs.ohneEntfernungsformat);
-        a(M::DeltaT1)->setEnabled(true);
+    setzenAuf(M::FigurenDrehung1, drehung && !k.ergebnisSofort);
+    setzenAuf(M::sofort1, aktiv(zs.sofort) && !k.drehungDerFiguren);
+    setzenAuf(M::PlannurzuBeginn1, aktiv(zs.nurZuBeginn) && !k.ergebnisSofort);
+    QAction* koordinaten = a(M::Koordinaten1);
+    QAction* winkel = a(M::Winkel1);
+    if (!mysterium && !zs.langzeit && koordinaten && winkel) {
+        koordinaten->setEnabled(!winkel->isChecked());
+        winkel->setEnabled(!koordinaten->isChecked());
+        if (QAction* x = a(M::Entfernung1))
+            x->setEnabled(!zs.ohneEntfernungsformat);
+        if (QAction* x = a(M::DeltaT1))
+            x->setEnabled(true);
     }
     // The calculation basis and the date menu, which the main window
     // unlocked, stay locked for the long-term simulation.

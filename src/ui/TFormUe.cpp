@@ -178,8 +178,14 @@ TFormUe::TFormUe(shell::TForm1* form1, QWidget* eltern) : Eingabedialog(form1, "
     daZeile->addWidget(EditAnz);
     v->addLayout(daZeile);
     for (QWidget* w : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(EditSchr), static_cast<QWidget*>(Label2),
-                       static_cast<QWidget*>(EditAnz)})
+                       static_cast<QWidget*>(EditAnz)}) {
+        // Their place is kept while they are hidden: the dialog keeps one
+        // height and its groups do not stretch.
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
         w->setVisible(false);
+    }
 
     Button1 = new QPushButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -437,7 +443,6 @@ void TFormUe::CheckBoxDAClick()
             a->trigger();
     if (form1_ && an)
         memoAndocken();
-    adjustSize();
 }
 
 void TFormUe::memoAndocken()

@@ -92,3 +92,48 @@ TEST(Spurcache, FesterSpeicherUndNeubeginn)
     s.projizieren(a, false);
     EXPECT_EQ(s.projektionen(), n + 1);
 }
+
+// A step drawn again with another point, a trace started again at 0, a gap
+// of steps without a frame: the pixels follow the points, never stale ones,
+// and nothing lands beyond the room.
+TEST(Spurcache, SetzenNachRueckschrittNeustartUndLuecke)
+{
+    Ansicht a = ansicht();
+    Spurcache s;
+    s.anlegen(10);
+    for (int i = 0; i < 4; ++i)
+        ASSERT_TRUE(s.setzen(i, {10.0 * i, 1, 0}));
+    s.projizieren(a, false);
+    // Step 2 again, at another place: the trace ends with it.
+    ASSERT_TRUE(s.setzen(2, {-50, 20, 5}));
+    EXPECT_EQ(s.anzahl(), 3);
+    EXPECT_EQ(s.projizieren(a, false), direkt(a, s.punkte()));
+    // A gap: steps 3..5 never had a frame; they take the point of step 6.
+    ASSERT_TRUE(s.setzen(6, {7, 7, 7}));
+    EXPECT_EQ(s.anzahl(), 7);
+    EXPECT_EQ(s.punkte()[4].X, 7);
+    EXPECT_EQ(s.projizieren(a, false), direkt(a, s.punkte()));
+    // Started again at 0.
+    ASSERT_TRUE(s.setzen(0, {1, 2, 3}));
+    EXPECT_EQ(s.anzahl(), 1);
+    EXPECT_EQ(s.projizieren(a, false), direkt(a, s.punkte()));
+    // Beyond the room: refused, nothing changes.
+    EXPECT_FALSE(s.setzen(10, {0, 0, 0}));
+    EXPECT_FALSE(s.setzen(-1, {0, 0, 0}));
+    EXPECT_EQ(s.anzahl(), 1);
+}
+
+// The view turns part-way through a trace: every pixel is that of the new
+// view, those projected before the turn included.
+TEST(Spurcache, AnsichtGedrehtMittenImLauf)
+{
+    Ansicht a = ansicht();
+    Spurcache s;
+    s.anlegen(50);
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(s.setzen(i, {5.0 * i, 3.0 * i * i / 10.0, -1.0 * i}));
+        if (i == 12)
+            a.WinkelSetzenGrad(10, -40, 25);
+        ASSERT_EQ(s.projizieren(a, false), direkt(a, s.punkte())) << "step " << i;
+    }
+}

@@ -38,7 +38,7 @@ struct Hauptmenue : ::testing::Test {
     std::unique_ptr<ui::DatenausgabeMenues> da;
     ui::Darstellungsbefehle* d = nullptr;
     ui::Hilfemenue* h = nullptr;
-    std::unique_ptr<ui::Darstellungsregister> r;
+    ui::Darstellungsregister* r = nullptr; // owned by the window
     std::vector<std::string> meldungen;
 
     void SetUp() override
@@ -49,7 +49,7 @@ struct Hauptmenue : ::testing::Test {
             meldungen.push_back(text);
             return Antwort::Ok;
         };
-        r = std::make_unique<ui::Darstellungsregister>(*f);
+        r = new ui::Darstellungsregister(*f);
         m = new ui::Menuebefehle(*f);
         da = std::make_unique<ui::DatenausgabeMenues>(*f);
         d = new ui::Darstellungsbefehle(*f, *m, *r, da.get());

@@ -241,6 +241,28 @@ TEST_F(Ue, ChoosingTheOverviewFromTheMenuArmsTheFirstSwitchAgain)
     EXPECT_FALSE(dlg->CheckBoxBahnUe->isChecked());
 }
 
+// Newly chosen with "ohne Entfernungen" ticked, the overview's rule stands
+// after the common reset: the constellations on, the data table locked.
+TEST_F(Ue, NeuGewaehltOhneEntfernungenNachDemGemeinsamenZuruecksetzen)
+{
+    shell::TForm1 form1;
+    auto* menue = new ui::Menuebefehle(form1);
+    ui::Darstellungsregister darstellungen(form1);
+    ui::DatenausgabeMenues daten(form1);
+    new ui::Darstellungsbefehle(form1, *menue, darstellungen, &daten);
+    auto* dlg = static_cast<ui::TFormUe*>(darstellungen.dialog(shell::Darstellung::Ueberblick));
+    klick(dlg->CheckBoxKE);
+    klick(dlg->CheckBoxKE);
+    klick(dlg->CheckBoxKE); // ticked, the first switch used up
+    ASSERT_TRUE(dlg->CheckBoxKE->isChecked());
+    form1.findChild<QAction*>(QStringLiteral("N2Planeten1"))->trigger();
+    form1.findChild<QAction*>(QStringLiteral("ueberblick1"))->trigger();
+    dlg->hide();
+    EXPECT_TRUE(form1.findChild<QAction*>(QStringLiteral("Sternzeichen1"))->isChecked());
+    EXPECT_EQ(form1.konfiguration().tierkreis, shell::TierkreisArt::Sternbilder);
+    EXPECT_FALSE(daten.ausgabeKonj()->isEnabled());
+}
+
 // Newly chosen, the overview unticks "Bahnen farbig"; "nur Datenausgabe"
 // switches a shown data table off; the English caption.
 TEST_F(Ue, NeuGewaehltUndNurDatenausgabe)
