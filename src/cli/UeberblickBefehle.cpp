@@ -45,11 +45,11 @@ bool ganzeListe(const std::string& text, std::vector<int>& werte, int von, int b
 const char* const Aufruf =
     "render overview --bodies 1,2,3,4 [--centre 0|1..9] [--from DAY] [--steps N] [--orbits] [--coloured]\n"
     "        [--no-distances] [--moon] [--size WxH] [--rot X,Y,Z] [--zoom Z] [--zodiac signs|constellations]\n"
-    "        [--stars 0|1|2] [--legend] [--scale] [--sun] [--mark] [--points 1|2|4|8] [--high] [--precession]\n"
+    "        [--stars 0|1|2] [--legend] [--scale] [--au] [--sun] [--mark] [--points 1|2|4|8] [--high] [--precession]\n"
     "        [--rows] [--lang de|en] [--frames DIR [--every K]] --out FILE.png\n"
     "  The bodies are chosen as in the free configuration: a centre planet listed among --bodies\n"
     "  also shows the Sun seen from it (disc and apparent path); --moon needs --centre 3 and --no-distances.\n"
-    "  --rows prints the data rows of the steps to stdout.";
+    "  --au labels the scale bar in astronomical units; --rows prints the data rows of the steps to stdout.";
 
 int renderUeberblick(const cli::Argumente& args)
 {
@@ -126,6 +126,8 @@ int renderUeberblick(const cli::Argumente& args)
             r.legende = true;
         } else if (a == "--scale") {
             r.massstab = true;
+        } else if (a == "--au") {
+            r.astronomischeEinheiten = true;
         } else if (a == "--sun") {
             r.sonneZentrum = true;
         } else if (a == "--mark") {

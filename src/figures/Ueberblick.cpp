@@ -90,7 +90,8 @@ astro::Status Ueberblick::vorbereiten(const UeberblickEingabe& e, const Ueberbli
     if (e_.ohneEntfernungen) {
         ansicht.Massstab = 1.0;
         ansicht.Massstabswert = 1000.0;
-        ansicht.FigurAusdehnung = KugelradiusOhneEntfernungen;
+        // The extent of the scale bar is that of its value.
+        ansicht.FigurAusdehnung = 1000.0;
     } else {
         int a = 0, g = 0;
         for (int b = 1; b < 22; ++b) {
@@ -276,6 +277,7 @@ astro::Status Ueberblick::schritt(int n, Zeichenflaeche* z, Ansicht& ansicht, co
     schluss.legende = r.legende;
     Massstabsart art;
     art.ohneEntfernungen = e_.ohneEntfernungen;
+    art.astronomischeEinheiten = r.astronomischeEinheiten;
     RahmenSchluss(*z, ansicht, s, schluss, r.legende ? legende(r, n) : Legendendaten{}, art);
     ansicht.NeuZeichnen = false;
     return astro::Status::Ok();
@@ -288,6 +290,9 @@ Legendendaten Ueberblick::legende(const Ueberblicksrahmen& r, int n) const
     l.mitPraezession = r.mitPraezession;
     l.schrittweite = schrittweite_;
     l.schritt = n;
+    // The Moon beside the Earth has a line of its own, before the bodies.
+    if (auswahl_[0])
+        l.koerper.push_back({KoerpercodeMond, false});
     for (int b = 1; b < 22; ++b)
         if (nimmtTeil(b))
             l.koerper.push_back({b, b == e_.zentrum});

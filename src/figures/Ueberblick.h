@@ -59,6 +59,7 @@ struct Ueberblicksrahmen {
     bool sonneZentrum = false;       // "Sonne ins Zentrum"
     bool zentrumMarkieren = false;
     bool massstab = false;           // "Maßstab einfügen"
+    bool astronomischeEinheiten = false; // "Entfernung (km*10^6/AE)": the scale bar in AU
     bool legende = false;
     bool mitPraezession = false;
     bool zeilenSchreiben = true;     // write this step's data row (not paused, not complete)

@@ -53,6 +53,7 @@ struct Laufregeln {
     bool zoomBehalten = false;        // the zoom of the previous frame stays (no reset)
     int zoomStart = 100;              // zoom slider position at run start
     bool zeitLabels = true;           // the panel's start and current-time labels are shown
+    const char* zeitHinweis = nullptr; // catalogue key of those labels' hint (nullptr: as it is)
     std::optional<bool> sternGruppe;  // "Flächen ausfüllen" / "nur Linien zeichnen" shown or hidden
     bool mondGrenze = false;          // the narrow validity limit applies whatever the accuracy
 

@@ -254,6 +254,8 @@ bool Hauptprozedur::einrichten()
     if (r.drehungen)
         host_.drehReglerSetzen((*r.drehungen)[0], (*r.drehungen)[1], (*r.drehungen)[2]);
     host_.startUndZeitLabelsSichtbar(r.zeitLabels);
+    if (r.zeitHinweis)
+        host_.zeitHinweis(T(r.zeitHinweis));
     if (r.sternGruppe)
         host_.sternGruppeSichtbar(*r.sternGruppe);
 

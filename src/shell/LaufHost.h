@@ -51,6 +51,8 @@ public:
     virtual void drehRegler(bool aktiviert) = 0;
     virtual void drehReglerSetzen(int x, int y, int z) = 0;
     virtual void startUndZeitLabelsSichtbar(bool sichtbar) = 0;
+    // The hint of the start and current-time labels.
+    virtual void zeitHinweis(const std::string& text) { (void)text; }
     virtual void sternGruppeSichtbar(bool sichtbar) = 0;
     virtual void tempoFokussieren() = 0;
     virtual void startFokussieren() = 0;

@@ -56,6 +56,7 @@ struct Laufkonfiguration {
     int intAnzahlBerechn = 1;             // 1, 2, 3
     int bahnpunkteFaktor = 1;             // 1, 2, 4, 8
     bool datenausgabe = false;            // "Datenausgabe"
+    bool entfernungAE = false;            // "Entfernung (AE/km*10^6)": distances in AU
     int intBilditem = -1;                 // star background 0..2, -1 none
     figures::Farbe intFarbeHintergrund = 0;
     bool boolAnfangsanimation = true;

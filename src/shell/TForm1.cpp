@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -593,6 +594,11 @@ void TForm1::zoomRegler(bool aktiviert, int position)
 void TForm1::drehRegler(bool aktiviert) { bedienfeld_->drehungAktiv(aktiviert); }
 void TForm1::drehReglerSetzen(int x, int y, int z) { bedienfeld_->setzeDrehungen(x, y, z); }
 void TForm1::startUndZeitLabelsSichtbar(bool s) { bedienfeld_->startUndZeitSichtbar(s); }
+void TForm1::zeitHinweis(const std::string& text)
+{
+    bedienfeld_->startLabel()->setToolTip(Q(text));
+    bedienfeld_->zeitLabel()->setToolTip(Q(text));
+}
 void TForm1::sternGruppeSichtbar(bool s) { bedienfeld_->sternGruppeSichtbar(s); }
 void TForm1::tempoFokussieren() { bedienfeld_->tempoFokussieren(); }
 

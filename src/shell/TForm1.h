@@ -123,6 +123,7 @@ public:
     void drehRegler(bool aktiviert) override;
     void drehReglerSetzen(int x, int y, int z) override;
     void startUndZeitLabelsSichtbar(bool sichtbar) override;
+    void zeitHinweis(const std::string& text) override;
     void sternGruppeSichtbar(bool sichtbar) override;
     void tempoFokussieren() override;
     void startFokussieren() override;

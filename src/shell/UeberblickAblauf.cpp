@@ -9,6 +9,11 @@ namespace shell {
 
 using sprache::T;
 
+namespace {
+// 1595-07-19, the day Kepler had the idea of the nested solids.
+constexpr double KeplersTag = -147724;
+} // namespace
+
 void UeberblickAblauf::fehler(Laufdienste& d, const astro::Status& s)
 {
     // A position outside the loaded tables, or one that cannot be drawn (not
@@ -37,6 +42,10 @@ Laufregeln UeberblickAblauf::einrichten(const Laufkonfiguration& k)
         r.drehungen = std::array<int, 3>{75, 40, 0};
         r.sternGruppe = false;
     }
+    // The day of Kepler's inspiration has a hint of its own.
+    r.zeitHinweis = e_.starttag == KeplersTag ? "panel.zeit.kepler"
+                    : k.julianischesDatum    ? "panel.zeit.jd"
+                                             : "bedienfeld.start.hinweis";
     return r;
 }
 
@@ -50,9 +59,9 @@ Vorbereitungsergebnis UeberblickAblauf::vorbereiten(Laufdienste& d)
         if (auswahl[static_cast<size_t>(b)])
             koerper.push_back(b);
 
-    z.NurAussenNormal = NurAussenNormal(koerper, e.zentrum, d.k.hoheGenauigkeit);
-    if (z.NurAussenNormal)
-        GrenzeSetzen(z, astro::Grenzfall::AeussereNormal);
+    // The overview keeps the standard limit even with only the outer planets
+    // (the wider one belongs to two planets).
+    z.NurAussenNormal = false;
     if (!ElementeLaden(d, koerper, e.zentrum, datenordner))
         return Vorbereitungsergebnis::Fatal;
     // The Moon is computed by the full lunar theory, valid for 7000 years.
@@ -132,6 +141,7 @@ void UeberblickAblauf::schritt(Laufdienste& d)
     r.sonneZentrum = d.k.sonneZentrum && figur_.zentrum() == 0;
     r.zentrumMarkieren = d.k.zentrumMarkieren;
     r.massstab = d.k.massstab;
+    r.astronomischeEinheiten = d.k.entfernungAE;
     r.legende = d.k.legende;
     r.mitPraezession = d.k.mitPraezession;
     r.zeilenSchreiben = !z.FigurFertig && !z.PauseAktiv && !d.k.drehungDerFiguren && n < z.Zeilengrenze;

@@ -209,6 +209,7 @@ void DatenausgabeMenues::Winkel1Click()
 void DatenausgabeMenues::Entfernung1Click()
 {
     datenausgabe_.format.ae = entfernung1_->isChecked();
+    form1_.konfiguration().entfernungAE = datenausgabe_.format.ae;
     schalterBeschriften();
 }
 

@@ -3,6 +3,8 @@
 #include "figures/Aufzeichnungsflaeche.h"
 #include "figures/Ueberblick.h"
 
+#include "sprache/Sprache.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -48,6 +50,13 @@ UeberblickEingabe Eingabe(std::initializer_list<int> koerper, int zentrum = 0)
     e.bahnen = false;
     return e;
 }
+
+// Restores the catalogue's language after a test that switches it.
+struct SpracheFest {
+    explicit SpracheFest(sprache::Sprache s) : alt(sprache::aktuelleSprache()) { sprache::setzeSprache(s); }
+    ~SpracheFest() { sprache::setzeSprache(alt); }
+    sprache::Sprache alt;
+};
 
 struct Lauf {
     Ansicht a;
@@ -150,6 +159,35 @@ TEST(Ueberblick, WithoutDistancesAllBodiesLieOnOneCircleNearestOnTop)
     EXPECT_EQ(d[1].fuellung, l.s.IntFarbePlanet[6]);
     EXPECT_DOUBLE_EQ(l.a.Massstab, 1.0);
     EXPECT_DOUBLE_EQ(l.a.Massstabswert, 1000.0);
+    EXPECT_DOUBLE_EQ(l.a.FigurAusdehnung, 1000.0) << "the scale bar's extent is its value";
+}
+
+// The Moon beside the Earth has its legend line; "Entfernung (AE)" reaches
+// the scale bar.
+TEST(Ueberblick, MondInDerLegendeUndMassstabInAE)
+{
+    SpracheFest d(sprache::Sprache::Deutsch);
+    Lauf l;
+    auto e = Eingabe({1, 2}, 3);
+    e.ohneEntfernungen = true;
+    e.mond = true;
+    ASSERT_TRUE(l.vorbereiten(e).ok());
+    l.r.legende = true;
+    l.schritt(0);
+    bool mond = false;
+    for (const auto& t : l.z.nurArt(Aufzeichnung::Art::Text))
+        mond = mond || t.text == "Mond";
+    EXPECT_TRUE(mond) << "the legend's Moon line";
+
+    Lauf m;
+    ASSERT_TRUE(m.vorbereiten(Eingabe({1, 2, 3})).ok());
+    m.r.massstab = true;
+    m.r.astronomischeEinheiten = true;
+    m.schritt(0);
+    bool ae = false;
+    for (const auto& t : m.z.nurArt(Aufzeichnung::Art::Text))
+        ae = ae || t.text == sprache::T("massstab.null.ae");
+    EXPECT_TRUE(ae) << "the scale bar in astronomical units";
 }
 
 TEST(Ueberblick, TrailsStartAgainAfterMaxSchrittePlusOneSteps)

@@ -80,6 +80,8 @@ public:
     void drehRegler(bool a) override { drehAn = a; }
     void drehReglerSetzen(int x, int y, int z) override { dx = x; dy = y; dz = z; }
     void startUndZeitLabelsSichtbar(bool) override {}
+    void zeitHinweis(const std::string& t) override { letzterZeitHinweis = t; }
+    std::string letzterZeitHinweis;
     void sternGruppeSichtbar(bool) override {}
     void tempoFokussieren() override {}
     void startFokussieren() override { ++startFokus; }

@@ -247,3 +247,25 @@ TEST_F(Umgebung, SednasBahnBeiHoherGenauigkeitAusDerNormalenTabelle)
     EXPECT_TRUE(bahnen.SednaFertig);
     EXPECT_FALSE(engine->rechner->hatOskulierendeQuelle()) << "Beenden released the tables";
 }
+
+// The overview with only the outer planets keeps the standard limit (the
+// wider one is the two planets'); Kepler's day has its own label hint.
+TEST_F(Umgebung, UeberblickAeusserePlanetenUndKeplersTag)
+{
+    k.menueDarstellung = Darstellung::Ueberblick;
+    auto a = std::make_unique<UeberblickAblauf>();
+    a->eingabe.koerper[5] = a->eingabe.koerper[6] = true;
+    a->eingabe.starttag = -147724;
+    engine->registrieren(Darstellung::Ueberblick, std::move(a));
+    engine->rechner = std::make_shared<astro::Positionsrechner>();
+    double grenze = 0;
+    host.beimPumpen = [&](int n) {
+        grenze = z.Gueltigkeitsgrenze;
+        if (n == 2)
+            engine->beenden();
+    };
+    engine->ausfuehren();
+    EXPECT_TRUE(host.meldungen.empty()) << host.meldungen.front();
+    EXPECT_EQ(grenze, astro::GrenzeNormal);
+    EXPECT_EQ(host.letzterZeitHinweis, sprache::T("panel.zeit.kepler"));
+}
