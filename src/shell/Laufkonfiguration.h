@@ -31,6 +31,10 @@ enum class Koerper3D { Tetraeder, Hexaeder, Oktaeder, Ikosaeder, Dodekaeder, Dod
 
 enum class TierkreisArt { Zeichen = 0, Sternbilder = 1, Keiner = 2 };
 
+// How the mid-points or centres of gravity of the link lines are shown
+// ("Extras": " Mittel-/Schwerpunkte", "... als Linienzug", "... Linie und Punkte").
+enum class Mittelpunktanzeige { Punkte = 0, Linienzug = 1, LinieUndPunkte = 2 };
+
 struct Laufkonfiguration {
     // The checked radio item of the "Darstellung" menu (dMysterium is derived
     // from MysteriumModus, see darstellung()).
@@ -48,6 +52,7 @@ struct Laufkonfiguration {
     bool massstab = false;
     bool sonneZentrum = false;
     TierkreisArt tierkreis = TierkreisArt::Keiner;
+    Mittelpunktanzeige mittelpunkte = Mittelpunktanzeige::Punkte;
     bool julianischesDatum = false;
     bool startzeitJetzt = false;
 

@@ -112,6 +112,10 @@ Menuebefehle::Menuebefehle(shell::TForm1& form1) : QObject(&form1), f_(form1)
     verbinde(Menuepunkt::Genauigkeit1, &Menuebefehle::Genauigkeit1Click);
     verbinde(Menuepunkt::Praezession1, &Menuebefehle::Praezession1Click);
     verbinde(Menuepunkt::Kleinplaneten1, &Menuebefehle::Kleinplaneten1Click);
+    // The mid-point display modes: a running figure draws its next frame in
+    // the new mode.
+    for (Menuepunkt p : {Menuepunkt::PunteLinien, Menuepunkt::Linienzug1, Menuepunkt::LinieundPunkte1})
+        verbinde(p, &Menuebefehle::MittelpunkteClick);
 
     qApp->installEventFilter(this);
     Sprachwechsel::instanz().anmelden(this, [this] { retranslate(); });
@@ -157,6 +161,9 @@ void Menuebefehle::inKonfiguration()
     k.legende = an(Menuepunkt::Legende1);
     k.massstab = an(Menuepunkt::Massstab1);
     k.tierkreis = an(Menuepunkt::Tierkreis1) ? TierkreisArt::Zeichen : an(Menuepunkt::Sternzeichen1) ? TierkreisArt::Sternbilder : TierkreisArt::Keiner;
+    k.mittelpunkte = an(Menuepunkt::Linienzug1)        ? shell::Mittelpunktanzeige::Linienzug
+                     : an(Menuepunkt::LinieundPunkte1) ? shell::Mittelpunktanzeige::LinieUndPunkte
+                                                       : shell::Mittelpunktanzeige::Punkte;
     k.ergebnisSofort = an(Menuepunkt::sofort1);
     k.planetenNurZuBeginn = an(Menuepunkt::PlannurzuBeginn1);
     k.drehungDerFiguren = an(Menuepunkt::FigurenDrehung1);
@@ -269,6 +276,11 @@ void Menuebefehle::Genauigkeit1Click()
         f_.zustand().EinstellungenGeaendert = true; // persisted as BoolGenauigkeit
 }
 void Menuebefehle::Praezession1Click() { inKonfiguration(); }
+void Menuebefehle::MittelpunkteClick()
+{
+    inKonfiguration();
+    f_.zustand().NeuZeichnen = true;
+}
 void Menuebefehle::Kleinplaneten1Click()
 {
     inKonfiguration();

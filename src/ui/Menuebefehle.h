@@ -69,6 +69,8 @@ public:
     void Genauigkeit1Click();
     void Praezession1Click();
     void Kleinplaneten1Click();
+    // PunteLinienClick, Linienzug1Click, LinieundPunkte1Click.
+    void MittelpunkteClick();
 
     // Swallows tooltips everywhere while "Kurzhinweise anzeigen" is off.
     bool eventFilter(QObject* o, QEvent* e) override;

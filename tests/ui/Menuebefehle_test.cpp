@@ -42,6 +42,25 @@ TEST_F(Menue, AnfangszustandUndKonfiguration)
     EXPECT_TRUE(k.hoheGenauigkeit);
 }
 
+// The three mid-point display modes reach the run configuration and ask
+// for a full redraw.
+TEST_F(Menue, MittelpunktanzeigeInDerKonfiguration)
+{
+    const auto& k = f->konfiguration();
+    EXPECT_EQ(k.mittelpunkte, Mittelpunktanzeige::Punkte);
+    for (const char* n : {"PunteLinien", "Linienzug1", "LinieundPunkte1"})
+        a(n)->setEnabled(true);
+    f->zustand().NeuZeichnen = false;
+    a("Linienzug1")->trigger();
+    EXPECT_EQ(k.mittelpunkte, Mittelpunktanzeige::Linienzug);
+    EXPECT_TRUE(f->zustand().NeuZeichnen);
+    a("LinieundPunkte1")->trigger();
+    EXPECT_EQ(k.mittelpunkte, Mittelpunktanzeige::LinieUndPunkte);
+    EXPECT_FALSE(a("Linienzug1")->isChecked()) << "one of the three";
+    a("PunteLinien")->trigger();
+    EXPECT_EQ(k.mittelpunkte, Mittelpunktanzeige::Punkte);
+}
+
 // Ctrl+T cycles signs, constellations, neither, and starts again.
 TEST_F(Menue, StrgTWechseltTierkreis)
 {
