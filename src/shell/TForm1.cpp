@@ -135,6 +135,8 @@ void TForm1::menuesAnlegen()
     for (const auto& m : kMenues) {
         QMenu* menue = menuBar()->addMenu(QString());
         menue->setObjectName(QString::fromLatin1(m.schluessel));
+        // The hints of menu items ("Planeten nur zu Beginn") show.
+        menue->setToolTipsVisible(true);
         menues_[m.m] = menue;
     }
     beenden1_ = menues_[Hauptmenue::Datei]->addAction(QString());

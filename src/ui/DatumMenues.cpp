@@ -36,7 +36,12 @@ DatumMenues::DatumMenues(shell::TForm1& form1) : form1_(form1)
     datum1_ = new QMenu(einstellungen);
     form1.aktionen().eintragen(shell::Menuepunkt::Datum1, datum1_->menuAction());
     datum1_->setObjectName(QStringLiteral("Datum1"));
-    QAction* vor = einstellungen->actions().isEmpty() ? nullptr : einstellungen->actions().first();
+    datum1_->setToolTipsVisible(true);
+    // "Datumsanzeige" stands after "Drehung der Figuren", before
+    // "Berechnungsgrundlagen".
+    QAction* vor = form1.aktionen()[shell::Menuepunkt::Berechnungsgr1];
+    if (!vor || !einstellungen->actions().contains(vor))
+        vor = einstellungen->actions().isEmpty() ? nullptr : einstellungen->actions().first();
     einstellungen->insertMenu(vor, datum1_);
     form1.beiLaufSperren(datum1_->menuAction());
 

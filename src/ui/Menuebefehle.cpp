@@ -41,6 +41,7 @@ Menuebefehle::Menuebefehle(shell::TForm1& form1) : QObject(&form1), f_(form1)
     berechnungsgr1_ = einst->addMenu(QString());
     f_.aktionen().eintragen(Menuepunkt::Berechnungsgr1, berechnungsgr1_->menuAction());
     berechnungsgr1_->setObjectName(QStringLiteral("Berechnungsgr1"));
+    berechnungsgr1_->setToolTipsVisible(true);
     neu(berechnungsgr1_, Menuepunkt::Genauigkeit1, "menu.genauigkeit", true, false);
     neu(berechnungsgr1_, Menuepunkt::Praezession1, "menu.praezession", true, false);
     f_.beiLaufSperren(berechnungsgr1_->menuAction());
@@ -243,10 +244,21 @@ void Menuebefehle::FigurenDrehung1Click()
 {
     QAction* drehung = f_.aktionen()[Menuepunkt::FigurenDrehung1];
     QAction* sofort = f_.aktionen()[Menuepunkt::sofort1];
+    QAction* ausgabe = f_.aktionen()[Menuepunkt::AusgabeKonj];
+    QAction* speichern = f_.aktionen()[Menuepunkt::Datenspeichern1];
     if (drehung->isChecked()) {
         sofort->setChecked(false);
         sofort->setEnabled(false);
         f_.aktionen()[Menuepunkt::PlannurzuBeginn1]->setEnabled(true);
+        // Kept figures write no table: it is hidden and locked, and there is
+        // nothing to save.
+        if (speichern)
+            speichern->setEnabled(false);
+        if (ausgabe) {
+            if (ausgabe->isChecked())
+                ausgabe->trigger();
+            ausgabe->setEnabled(false);
+        }
         auto& z = f_.zustand();
         int anzahl = z.gemerkteFigurenAnzahl;
         bool ok = false;
@@ -257,12 +269,16 @@ void Menuebefehle::FigurenDrehung1Click()
         if (!ok) {
             drehung->setChecked(false);
             sofort->setEnabled(true);
+            if (ausgabe)
+                ausgabe->setEnabled(true);
         } else {
             z.FigurenAnzahl = z.gemerkteFigurenAnzahl = anzahl;
             f_.bedienfeld()->startFokussieren();
         }
     } else {
         sofort->setEnabled(true);
+        if (ausgabe)
+            ausgabe->setEnabled(true);
     }
     inKonfiguration();
 }

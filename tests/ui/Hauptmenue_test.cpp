@@ -6,6 +6,7 @@
 #include "shell/TFormBedienfeld.h"
 #include "ui/Darstellungsbefehle.h"
 #include "ui/DatenausgabeMenues.h"
+#include "ui/DatumMenues.h"
 #include "ui/Darstellungen.h"
 #include "ui/Darstellungsdialog.h"
 #include "ui/Hilfe.h"
@@ -215,6 +216,38 @@ TEST_F(Hauptmenue, LaufSperrtUndBeendenGibtFrei)
     EXPECT_FALSE(a("Kleinplaneten1")->isEnabled());
     EXPECT_FALSE(a("FigurenDrehung1")->isEnabled());
     EXPECT_TRUE(a("Berechnungsgr1")->isEnabled());
+}
+
+// "Datumsanzeige" after "Drehung der Figuren", before "Berechnungsgrundlagen";
+// the hints of menu items show.
+TEST_F(Hauptmenue, DatumsanzeigeAnIhremPlatzUndMenuehinweise)
+{
+    ui::DatumMenues datum(*f);
+    const auto einst = f->menue(shell::Hauptmenue::Einstellungen)->actions();
+    const auto stelle = [&](const char* n) { return einst.indexOf(a(n)); };
+    EXPECT_EQ(stelle("Datum1"), stelle("FigurenDrehung1") + 1);
+    EXPECT_EQ(stelle("Berechnungsgr1"), stelle("Datum1") + 1);
+    EXPECT_TRUE(f->menue(shell::Hauptmenue::Einstellungen)->toolTipsVisible());
+    EXPECT_FALSE(a("PlannurzuBeginn1")->toolTip().isEmpty());
+}
+
+// "Drehung der Figuren" on: no table and nothing to save; off: the table again.
+TEST_F(Hauptmenue, DrehungDerFigurenUndDieTabelle)
+{
+    waehle(Darstellung::DreiPlaneten);
+    f->dialog(Darstellung::DreiPlaneten)->close();
+    m->figurenAnzahlFragen = [](int, int& n) { n = 12; return true; };
+    a("AusgabeKonj")->trigger();
+    ASSERT_TRUE(a("AusgabeKonj")->isChecked());
+    a("Datenspeichern1")->setEnabled(true);
+    a("FigurenDrehung1")->trigger();
+    EXPECT_FALSE(a("AusgabeKonj")->isChecked());
+    EXPECT_FALSE(a("AusgabeKonj")->isEnabled());
+    EXPECT_FALSE(a("Datenspeichern1")->isEnabled());
+    EXPECT_EQ(f->zustand().FigurenAnzahl, 12);
+    a("FigurenDrehung1")->trigger();
+    EXPECT_TRUE(a("AusgabeKonj")->isEnabled());
+    EXPECT_TRUE(a("sofort1")->isEnabled());
 }
 
 // A representation command closes the other representations' dialogs.
