@@ -73,9 +73,10 @@ void MemoZiel::verwerfen()
 void TabellenSpalten(QPlainTextEdit* memo)
 {
     // A fixed-pitch font and tab stops at the cell widths: the number cell
-    // (8 characters), then every cell up to 17 characters (the date and
-    // time, the widest value and header cells), so that every row keeps its
-    // columns under the header. The text itself stays tab-separated.
+    // (8 characters), then one every 19 characters (the widest header and
+    // value cells have 17, and a cell as wide as its column would push the
+    // next one a stop further), so that every row keeps its columns under
+    // the header. The text itself stays tab-separated.
     QFont schrift = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     memo->setFont(schrift);
     const qreal zeichen = QFontMetricsF(schrift).horizontalAdvance(QLatin1Char('0'));

@@ -60,7 +60,7 @@ private:
 // The table's columns on screen: a fixed-pitch font, the first tab stop after
 // the number cell, then one every cell width.
 inline constexpr int NummerZeichen = 8;
-inline constexpr int ZellenZeichen = 17;
+inline constexpr int ZellenZeichen = 19;
 void TabellenSpalten(QPlainTextEdit* memo);
 
 // Writes `text` to `pfad` as UTF-8 in one step: the file is either the whole
