@@ -55,6 +55,7 @@ struct Laufkonfiguration {
     Mittelpunktanzeige mittelpunkte = Mittelpunktanzeige::Punkte;
     bool julianischesDatum = false;
     bool startzeitJetzt = false;
+    bool informationAnzeigen = true;      // "Information und Eingabemaske anzeigen" (the examples' box)
 
     bool hoheGenauigkeit = false;
     bool mitPraezession = false;

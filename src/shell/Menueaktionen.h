@@ -22,7 +22,7 @@ namespace shell {
     X(Dodekaeder1) X(Ikosaeder1) X(Dodekaederstern1) X(Ikosaederstern1) X(Metamorphose1) X(Mysterium1)                 \
     X(Sterneeinfarbig1) X(AusgabeKonj) X(Koordinaten1) X(Winkel1) X(Entfernung1) X(DeltaT1) X(Datenspeichern1)          \
     X(Datum1) X(Startzeit1) X(Startzeiteingeben1) X(JulDay1) X(Beschriftung1) X(Standardwiederherstellen1)              \
-    X(Anfangsanimation1) X(Deutsch1) X(Englisch1)
+    X(Anfangsanimation1) X(Deutsch1) X(Englisch1) X(Informationanzeigen1)
 
 enum class Menuepunkt {
 #define VELMORA_MENUEPUNKT_ENUM(n) n,

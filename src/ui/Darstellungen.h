@@ -29,18 +29,18 @@ class Darstellungsdialog;
 
 // A menu item's state that a representation command sets; unset parts stay.
 struct Menuezustand {
-    std::optional<bool> an, aktiv;
+    std::optional<bool> an{}, aktiv{};
 };
 
 // What the command of a representation does to the menus and the panel.
 struct Menuezustaende {
-    std::optional<bool> sonneZentrumAktiv;
-    Menuezustand drehung, sofort, nurZuBeginn, vorschlag, kleinplaneten;
+    std::optional<bool> sonneZentrumAktiv{};
+    Menuezustand drehung{}, sofort{}, nurZuBeginn{}, vorschlag{}, kleinplaneten{};
     // Applied on every selection, not only a new one.
-    Menuezustand vorschlagImmer, kleinplanetenImmer;
+    Menuezustand vorschlagImmer{}, kleinplanetenImmer{};
     // The count dialog asks for steps (true) or for conjunctions and
     // constellations (false).
-    std::optional<bool> schrittModus;
+    std::optional<bool> schrittModus{};
     // The rotation sliders the command sets (degrees).
     std::array<int, 3> drehungen{0, 0, 0};
     bool mitMittelpunkten = false;     // the three mid-point items are offered

@@ -214,7 +214,7 @@ void Darstellungsbefehle::laufSperre(bool gesperrt)
         M::Kleinplaneten1, M::Deutsch1, M::Englisch1, M::VorschlagSchrittweite1, M::sofort1, M::FigurenDrehung1,
         M::Zitatezeigen1, M::Mysterium1, M::Metamorphose1, M::Tetraeder1, M::Hexaeder1, M::Oktaeder1,
         M::Dodekaeder1, M::Ikosaeder1, M::Dodekaederstern1, M::Ikosaederstern1, M::Koordinaten1, M::Entfernung1,
-        M::Winkel1, M::DeltaT1};
+        M::Winkel1, M::DeltaT1, M::Informationanzeigen1};
     const auto& k = f_.konfiguration();
     if (gesperrt) {
         vorDemLauf_.clear();

@@ -71,6 +71,9 @@ Menuebefehle::Menuebefehle(shell::TForm1& form1) : QObject(&form1), f_(form1)
         a->setEnabled(false);
     }
     neu(extras, Menuepunkt::Zitatezeigen1, "menu.zitate", false, false)->setEnabled(false);
+    // The examples' own switch: whether an example shows its information
+    // box and leaves its input dialog open to look at.
+    neu(f_.menue(Hauptmenue::Beispiele), Menuepunkt::Informationanzeigen1, "menu.informationanzeigen", true, true);
     f_.menue(Hauptmenue::Beispiele)->menuAction()->setEnabled(false);
 
     QMenu* platon = f_.menue(Hauptmenue::Platon);
@@ -113,6 +116,7 @@ Menuebefehle::Menuebefehle(shell::TForm1& form1) : QObject(&form1), f_(form1)
     verbinde(Menuepunkt::Genauigkeit1, &Menuebefehle::Genauigkeit1Click);
     verbinde(Menuepunkt::Praezession1, &Menuebefehle::Praezession1Click);
     verbinde(Menuepunkt::Kleinplaneten1, &Menuebefehle::Kleinplaneten1Click);
+    verbinde(Menuepunkt::Informationanzeigen1, &Menuebefehle::Informationanzeigen1Click);
     // The mid-point display modes: a running figure draws its next frame in
     // the new mode.
     for (Menuepunkt p : {Menuepunkt::PunteLinien, Menuepunkt::Linienzug1, Menuepunkt::LinieundPunkte1})
@@ -170,6 +174,7 @@ void Menuebefehle::inKonfiguration()
     k.drehungDerFiguren = an(Menuepunkt::FigurenDrehung1);
     k.hoheGenauigkeit = an(Menuepunkt::Genauigkeit1);
     k.mitPraezession = an(Menuepunkt::Praezession1);
+    k.informationAnzeigen = an(Menuepunkt::Informationanzeigen1);
 }
 
 bool Menuebefehle::eventFilter(QObject* o, QEvent* e)
@@ -292,6 +297,7 @@ void Menuebefehle::Genauigkeit1Click()
         f_.zustand().EinstellungenGeaendert = true; // persisted as BoolGenauigkeit
 }
 void Menuebefehle::Praezession1Click() { inKonfiguration(); }
+void Menuebefehle::Informationanzeigen1Click() { inKonfiguration(); }
 void Menuebefehle::MittelpunkteClick()
 {
     inKonfiguration();

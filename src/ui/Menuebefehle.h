@@ -68,6 +68,7 @@ public:
     void FigurenDrehung1Click();
     void Genauigkeit1Click();
     void Praezession1Click();
+    void Informationanzeigen1Click();
     void Kleinplaneten1Click();
     // PunteLinienClick, Linienzug1Click, LinieundPunkte1Click.
     void MittelpunkteClick();

@@ -3,6 +3,7 @@
 #include "ui/Menuebefehle.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QHelpEvent>
 #include <QTest>
 
@@ -59,6 +60,18 @@ TEST_F(Menue, MittelpunktanzeigeInDerKonfiguration)
     EXPECT_FALSE(a("Linienzug1")->isChecked()) << "one of the three";
     a("PunteLinien")->trigger();
     EXPECT_EQ(k.mittelpunkte, Mittelpunktanzeige::Punkte);
+}
+
+// "Information und Eingabemaske anzeigen" sits in the examples menu, checked.
+TEST_F(Menue, InformationUndEingabemaske)
+{
+    QAction* info = a("Informationanzeigen1");
+    ASSERT_TRUE(info);
+    EXPECT_TRUE(f->menue(shell::Hauptmenue::Beispiele)->actions().contains(info));
+    EXPECT_TRUE(info->isChecked());
+    EXPECT_TRUE(f->konfiguration().informationAnzeigen);
+    info->trigger();
+    EXPECT_FALSE(f->konfiguration().informationAnzeigen);
 }
 
 // Ctrl+T cycles signs, constellations, neither, and starts again.
