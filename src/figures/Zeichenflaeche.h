@@ -57,6 +57,16 @@ public:
     virtual void ellipse(int x1, int y1, int x2, int y2) = 0;
     virtual void polygon(const std::vector<Punkt>& punkte) = 0;
     virtual void polylinie(const std::vector<Punkt>& punkte) = 0;
+    // Many separate lines with the current pen: from punkte[2k] to
+    // punkte[2k + 1]. Figures of tens of thousands of link lines draw
+    // through this; the default draws them one by one.
+    virtual void linien(const std::vector<Punkt>& punkte)
+    {
+        for (size_t k = 0; k + 1 < punkte.size(); k += 2) {
+            bewegeZu(punkte[k].x, punkte[k].y);
+            linieZu(punkte[k + 1].x, punkte[k + 1].y);
+        }
+    }
 
     virtual void schrift(const Schrift& s) = 0;
     // Text with its top-left corner at (x, y); the background is the brush

@@ -1,5 +1,9 @@
 #include "shell/QtZeichenflaeche.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPolygon>
@@ -144,6 +148,79 @@ void QtZeichenflaeche::polylinie(const std::vector<figures::Punkt>& punkte)
     for (const auto& q : punkte)
         p << QPoint(q.x, q.y);
     maler().drawPolyline(p);
+}
+
+namespace {
+
+// One width-1 line from (x0, y0) to (x1, y1), both ends included, into a
+// 32-bit image, clipped to it. The pixel of step i along the major axis lies
+// at minor offset floor((2 i |d_minor| + d_major) / (2 d_major)) (Bresenham's
+// rounding); the clipped start is computed, not walked to.
+void Strecke(uint32_t* bits, qsizetype zeile, int breite, int hoehe, uint32_t farbe, int x0, int y0, int x1, int y1)
+{
+    const bool steil = std::abs(y1 - y0) > std::abs(x1 - x0);
+    // Work along the major axis (u) from its lower end; v is the minor axis.
+    int u0 = steil ? y0 : x0, v0 = steil ? x0 : y0, u1 = steil ? y1 : x1, v1 = steil ? x1 : y1;
+    if (u0 > u1) {
+        std::swap(u0, u1);
+        std::swap(v0, v1);
+    }
+    const int uGrenze = steil ? hoehe : breite;
+    const int vGrenze = steil ? breite : hoehe;
+    const long long du = static_cast<long long>(u1) - u0;
+    const long long dv = std::llabs(static_cast<long long>(v1) - v0);
+    const int sv = v1 >= v0 ? 1 : -1;
+    const int uAnfang = std::max(u0, 0), uEnde = std::min(u1, uGrenze - 1);
+    if (uAnfang > uEnde)
+        return;
+    if (du == 0) {
+        // A single point.
+        if (v0 >= 0 && v0 < vGrenze) {
+            const int x = steil ? v0 : u0, y = steil ? u0 : v0;
+            bits[y * zeile + x] = farbe;
+        }
+        return;
+    }
+    const long long zweiDu = 2 * du;
+    long long i = uAnfang - u0;
+    long long zaehler = 2 * i * dv + du;
+    long long q = zaehler / zweiDu;
+    long long e = zaehler % zweiDu;
+    for (int u = uAnfang; u <= uEnde; ++u) {
+        const long long v = v0 + sv * q;
+        if (v >= 0 && v < vGrenze) {
+            const int x = steil ? static_cast<int>(v) : u, y = steil ? u : static_cast<int>(v);
+            bits[y * zeile + x] = farbe;
+        } else if ((sv > 0 && v >= vGrenze) || (sv < 0 && v < 0)) {
+            break; // left the image for good
+        }
+        e += 2 * dv;
+        if (e >= zweiDu) {
+            e -= zweiDu;
+            ++q;
+        }
+    }
+}
+
+} // namespace
+
+void QtZeichenflaeche::linien(const std::vector<figures::Punkt>& punkte)
+{
+    const bool einfach = stift_.style() == Qt::SolidLine && stift_.width() <= 1 && !kantenglaettung_ &&
+                         stift_.color().alpha() == 255;
+    if (!einfach) {
+        Zeichenflaeche::linien(punkte);
+        return;
+    }
+    malerBeenden();
+    uint32_t* bits = reinterpret_cast<uint32_t*>(bild_.bits());
+    const qsizetype zeile = bild_.bytesPerLine() / 4;
+    const uint32_t farbe = stift_.color().rgb();
+    for (size_t k = 0; k + 1 < punkte.size(); k += 2)
+        Strecke(bits, zeile, bild_.width(), bild_.height(), farbe, punkte[k].x, punkte[k].y, punkte[k + 1].x,
+                punkte[k + 1].y);
+    if (!punkte.empty())
+        position_ = QPoint(punkte.back().x, punkte.back().y);
 }
 
 void QtZeichenflaeche::schrift(const figures::Schrift& s)

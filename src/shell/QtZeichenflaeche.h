@@ -40,6 +40,9 @@ public:
     void ellipse(int x1, int y1, int x2, int y2) override;
     void polygon(const std::vector<figures::Punkt>& punkte) override;
     void polylinie(const std::vector<figures::Punkt>& punkte) override;
+    // Width-1 solid opaque pens (without antialiasing) are rasterised straight
+    // into the back buffer, clipped to it; other pens go through QPainter.
+    void linien(const std::vector<figures::Punkt>& punkte) override;
     void schrift(const figures::Schrift& s) override;
     void textAus(int x, int y, const std::string& text) override;
     int textBreite(const std::string& text) override;
