@@ -27,6 +27,14 @@ double HoechsteWinkelgeschwindigkeit(KoerperNr k)
     return n * (1 + e) * (1 + e) / std::pow(1 - e * e, 1.5);
 }
 
+// The slowest heliocentric angular speed of a body (at aphelion).
+double KleinsteWinkelgeschwindigkeit(KoerperNr k)
+{
+    const double e = HoechsteExzentrizitaet[static_cast<size_t>(k)];
+    const double n = 360.0 / SiderischePeriodeTage[static_cast<size_t>(k)];
+    return n * (1 - e) * (1 - e) / std::pow(1 - e * e, 1.5);
+}
+
 // What both searches share: the faster and the slower body, the window, the
 // walk's coarse step and the tolerance.
 struct Paar {
@@ -138,16 +146,17 @@ Ergebnis<Konjunktionsereignis> KonjunktionSchrittweise(KoerperNr a, KoerperNr b,
         schritt /= L;
         if (st.t + schritt == st.t)
             break; // the steps no longer move the day
-        if (st.d >= 0) {
-            do {
-                if (Status x = aus.stand(st.t - schritt, st); !x)
-                    return x;
-            } while (st.d > 0);
-        } else {
-            do {
-                if (Status x = aus.stand(st.t + schritt, st); !x)
-                    return x;
-            } while (st.d < 0);
+        // Backwards from a positive difference, forwards from a negative
+        // one, until the sign changes. A jump from +180 to -180 (or back)
+        // is no change: the event is a zero of the difference.
+        const double richtung = st.d >= 0 ? -1.0 : 1.0;
+        while (true) {
+            const double vorher = st.d;
+            if (Status x = aus.stand(st.t + richtung * schritt, st); !x)
+                return x;
+            const bool gewechselt = (vorher > 0 && st.d <= 0) || (vorher < 0 && st.d >= 0) || vorher == 0;
+            if (gewechselt && std::fabs(st.d - vorher) < 180.0)
+                break;
         }
     }
     return aus.ereignis(st);
@@ -159,6 +168,12 @@ Ergebnis<Konjunktionsereignis> KonjunktionSuchen(KoerperNr a, KoerperNr b, Tages
     if (!IstKoerper(a) || !IstKoerper(b) || a == b || a == 0 || b == 0)
         return Status::Fehlschlag(Fehler::UngueltigeEingabe, {}, "two different bodies 1..21");
     const Paar p = PaarVon(a, b, s);
+    // Only where the faster body is always faster does the difference
+    // grow without ever turning back: one crossing per pass of the window.
+    // Other pairs (Neptune-Pluto, minor planets of similar periods) take
+    // the walk of steps.
+    if (KleinsteWinkelgeschwindigkeit(p.f) <= HoechsteWinkelgeschwindigkeit(p.g))
+        return KonjunktionSchrittweise(a, b, t, s, position, auswertungen);
     Auswerter aus(p, s, position, auswertungen);
     // The difference changes by at most omega degrees a day.
     const double omega = HoechsteWinkelgeschwindigkeit(p.f) + HoechsteWinkelgeschwindigkeit(p.g);
@@ -194,8 +209,14 @@ Ergebnis<Konjunktionsereignis> KonjunktionSuchen(KoerperNr a, KoerperNr b, Tages
         }
         schritt = std::max(schritt, 1e-7);
         Stand neu;
-        if (Status x = aus.stand(jetzt.t + richtung * schritt, neu); !x)
+        if (Status x = aus.stand(jetzt.t + richtung * schritt, neu); !x) {
+            // A guess beyond the table: go on in safe steps.
+            if (schritt > sicher && x.fehler == Fehler::AusserhalbGueltigkeit) {
+                rate = 0;
+                continue;
+            }
             return x;
+        }
 
         const bool gewechselt = (neu.d >= 0) != (jetzt.d >= 0) || neu.d == 0;
         // A sign change within less than half a turn of the difference is a
@@ -220,7 +241,7 @@ Ergebnis<Konjunktionsereignis> KonjunktionSuchen(KoerperNr a, KoerperNr b, Tages
             return aus.ereignis(jetzt);
     }
     if ((vorher.d >= 0) == (jetzt.d >= 0) && jetzt.d != 0)
-        return aus.ereignis(std::fabs(jetzt.d) < std::fabs(vorher.d) ? jetzt : vorher);
+        return KonjunktionSchrittweise(a, b, t, s, position, auswertungen); // no crossing bracketed
 
     // Close the bracket [vorher, jetzt] (Illinois regula falsi): u and o
     // hold opposite signs; the weight of an end kept twice is halved.
@@ -254,7 +275,10 @@ Ergebnis<Konjunktionsereignis> KonjunktionSuchen(KoerperNr a, KoerperNr b, Tages
         if (std::fabs(o.t - u.t) < 1e-9)
             break;
     }
-    return aus.ereignis(std::fabs(o.d) < std::fabs(u.d) ? o : u);
+    const Stand& besser = std::fabs(o.d) < std::fabs(u.d) ? o : u;
+    if (std::fabs(besser.d) < p.toleranz)
+        return aus.ereignis(besser);
+    return KonjunktionSchrittweise(a, b, t, s, position, auswertungen);
 }
 
 } // namespace astro

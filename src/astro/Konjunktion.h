@@ -1,8 +1,11 @@
 #pragma once
-// Heliocentric conjunctions and oppositions of two bodies: the first instant
-// at or after a day t at which the heliocentric ecliptic longitudes of both
-// bodies are equal (conjunction) or differ by 180° (opposition), to 0.001°
-// (0.0001° at high accuracy) in the longitude difference.
+// Heliocentric conjunctions and oppositions of two bodies: the instant at
+// which the heliocentric ecliptic longitudes of both bodies are equal
+// (conjunction) or differ by 180° (opposition), to 0.001° (0.0001° at high
+// accuracy) in the longitude difference. The event is the one of the pass of
+// the window the search starts in or first reaches from t: a start shortly
+// after an event (within the window behind it) finds that event, before t;
+// a caller wanting events after t starts again one synodic period later.
 //
 // Two searches give the same events:
 // - KonjunktionSchrittweise walks as the program always did: coarse steps of
@@ -15,7 +18,9 @@
 //   than the walk's own coarse step, so it enters the same pass of the
 //   window), then brackets the crossing from there in steps the rate
 //   cannot pass, and closes the bracket by inverse interpolation with
-//   bisection safeguards (Illinois). About a dozen position pairs per event.
+//   bisection safeguards (Illinois). About 27 position pairs per Venus-Earth
+//   event. Pairs whose difference can turn back (the faster body not always
+//   faster: Neptune-Pluto, minor planets of similar periods) take the walk.
 //
 // Days are TD day numbers, positions heliocentric ecliptic 10^6 km in the
 // frame the position function gives.

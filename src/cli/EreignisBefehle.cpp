@@ -9,6 +9,7 @@
 #include "astro/Gueltigkeit.h"
 #include "astro/Konjunktion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -51,7 +52,11 @@ int ereignisBefehl(const cli::Argumente& args)
         }
     }
     s.hoheGenauigkeit = hoch;
-    s.grenze = hoch ? astro::GrenzeHoheGenauigkeit : astro::GrenzeAeussereNormal;
+    // The limit of the pair, from the one table of limits.
+    const bool klein = a >= 10 || b >= 10;
+    const bool chiron = a == astro::koerper::Chiron || b == astro::koerper::Chiron;
+    const bool aussen = a >= 5 && a <= 9 && b >= 5 && b <= 9;
+    s.grenze = astro::GueltigkeitsgrenzeFuer(astro::GrenzfallFuer(hoch, false, klein, chiron, aussen)).tage;
     auto rechner = cli::rechnerFuer(hoch, {a, b});
     if (!rechner)
         return cli::fehler("events: " + cli::statusText(rechner.status()));
@@ -60,18 +65,30 @@ int ereignisBefehl(const cli::Argumente& args)
     o.MitPraezession = praezession;
     const astro::Positionsrechner& r = *rechner;
     const astro::Heliozentrisch pos = [&](astro::KoerperNr k, astro::Tageszahl t) { return r.Position(k, t, o); };
-    // The next search starts a little after the event found, so that the
-    // same event is not found again.
+    // As the program's pre-calculation: the next search starts one synodic
+    // period after the event found; an event before the start day (or one
+    // already printed) is passed over by starting again after it.
     const double synodisch = std::fabs(1.0 / (1.0 / astro::SiderischePeriodeTage[static_cast<size_t>(a)] -
                                               1.0 / astro::SiderischePeriodeTage[static_cast<size_t>(b)]));
     double t = von;
-    for (long long n = 0; n < anzahl; ++n) {
+    double letzter = -1e300;
+    int uebersprungen = 0;
+    for (long long n = 0; n < anzahl;) {
         const auto e = schrittweise ? astro::KonjunktionSchrittweise(a, b, t, s, pos) : astro::KonjunktionSuchen(a, b, t, s, pos);
         if (!e)
             return cli::fehler("events: " + cli::statusText(e.status()));
+        if (e->tag < von || e->tag <= letzter + 1e-6) {
+            if (++uebersprungen > 100)
+                return cli::fehler("events: no further event found");
+            t = std::max(e->tag, t) + 0.5 * synodisch;
+            continue;
+        }
+        uebersprungen = 0;
         std::printf("%.6f %.10g %.10g %.10g %.10g %.10g %.10g\n", e->tag, e->p1.X, e->p1.Y, e->p1.Z, e->p2.X, e->p2.Y,
                     e->p2.Z);
-        t = e->tag + 0.5 * synodisch;
+        letzter = e->tag;
+        t = e->tag + synodisch;
+        ++n;
     }
     return 0;
 }

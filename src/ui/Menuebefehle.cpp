@@ -4,6 +4,7 @@
 #include "shell/TFormBedienfeld.h"
 #include "shell/Zahlenfeld.h"
 #include "sprache/Sprache.h"
+#include "ui/Darstellungen.h"
 #include "ui/Sprachwechsel.h"
 
 #include <QAction>
@@ -187,6 +188,23 @@ bool Menuebefehle::eventFilter(QObject* o, QEvent* e)
 
 void Menuebefehle::Kurzhinweise1Click() {}
 
+bool Menuebefehle::angeboten(Menuepunkt p) const
+{
+    const Darstellungszeile* z = DarstellungszeileFuer(f_.konfiguration().menueDarstellung);
+    if (!z)
+        return true;
+    const Menuezustaende& zs = z->zustaende;
+    auto aktiv = [](const Menuezustand& m) { return m.aktiv.value_or(false); };
+    switch (p) {
+    case Menuepunkt::sofort1: return aktiv(zs.sofort);
+    case Menuepunkt::PlannurzuBeginn1: return aktiv(zs.nurZuBeginn);
+    // With 2 planets the dialog decides when "Einstellungen" opens.
+    case Menuepunkt::FigurenDrehung1: return zs.drehungNachDialog || aktiv(zs.drehung);
+    case Menuepunkt::AusgabeKonj: return !zs.datenausgabeNachDialog;
+    default: return true;
+    }
+}
+
 void Menuebefehle::SonneZentrum1Click()
 {
     sonneZentrumGewaehlt_ = f_.aktionen()[Menuepunkt::SonneZentrum1]->isChecked();
@@ -211,8 +229,9 @@ void Menuebefehle::sofort1Click()
         nur->setChecked(false);
         nur->setEnabled(false);
     } else {
-        drehung->setEnabled(true);
-        nur->setEnabled(true);
+        // Offered again as far as the chosen representation offers them.
+        drehung->setEnabled(angeboten(Menuepunkt::FigurenDrehung1));
+        nur->setEnabled(angeboten(Menuepunkt::PlannurzuBeginn1));
     }
     inKonfiguration();
 }
@@ -273,17 +292,19 @@ void Menuebefehle::FigurenDrehung1Click()
             ok = f_.zahlAbfragen(sprache::T("frage.figurenanzahl"), z.gemerkteFigurenAnzahl, 1, 1000, anzahl);
         if (!ok) {
             drehung->setChecked(false);
-            sofort->setEnabled(true);
+            sofort->setEnabled(angeboten(Menuepunkt::sofort1));
             if (ausgabe)
-                ausgabe->setEnabled(true);
+                ausgabe->setEnabled(angeboten(Menuepunkt::AusgabeKonj));
         } else {
             z.FigurenAnzahl = z.gemerkteFigurenAnzahl = anzahl;
             f_.bedienfeld()->startFokussieren();
         }
     } else {
-        sofort->setEnabled(true);
+        sofort->setEnabled(angeboten(Menuepunkt::sofort1));
+        f_.aktionen()[Menuepunkt::PlannurzuBeginn1]->setEnabled(angeboten(Menuepunkt::PlannurzuBeginn1) &&
+                                                                 !sofort->isChecked());
         if (ausgabe)
-            ausgabe->setEnabled(true);
+            ausgabe->setEnabled(angeboten(Menuepunkt::AusgabeKonj));
     }
     inKonfiguration();
 }

@@ -77,6 +77,9 @@ public:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    // Whether the chosen representation offers the item (its row of the
+    // table of representations).
+    bool angeboten(shell::Menuepunkt p) const;
     QAction* neu(QMenu* menue, shell::Menuepunkt komponente, const char* schluessel, bool pruefbar, bool geprueft,
                  QKeySequence taste = {});
     void inKonfiguration();

@@ -1,6 +1,7 @@
 // The conjunction search: the fast search finds the events the walk of steps
 // finds, over many pairs and start days, with far fewer positions.
 #include "astro/Datenordner.h"
+#include "astro/Gueltigkeit.h"
 #include "astro/Konjunktion.h"
 #include "astro/Oskulierend.h"
 #include "astro/Positionsquellen.h"
@@ -65,8 +66,10 @@ void Vergleichen(const Rechner& rechner, const std::vector<Fall>& paare, const s
                 long n1 = 0, n2 = 0;
                 const auto schnell = KonjunktionSuchen(p.a, p.b, t0, s, pos, &n1);
                 const auto schritt = KonjunktionSchrittweise(p.a, p.b, t0, s, pos, &n2);
-                ASSERT_TRUE(schnell.ok()) << schnell.status().detail;
-                ASSERT_TRUE(schritt.ok()) << schritt.status().detail;
+                // (Some slow pairs have no event within the limit: both say so.)
+                ASSERT_EQ(schnell.ok(), schritt.ok()) << schnell.status().detail << schritt.status().detail;
+                if (!schnell.ok())
+                    continue;
                 const double tol = hoch ? 0.0001 : 0.001;
                 EXPECT_LT(std::fabs(schnell->differenz), tol);
                 EXPECT_LT(std::fabs(schritt->differenz), tol);
@@ -91,12 +94,14 @@ TEST(Konjunktion, SchnelleSucheFindetDieEreignisseDerSchrittweisenSuche)
     const Rechner normal(false);
     ASSERT_TRUE(normal.r.hatOskulierendeQuelle()) << "the element tables in Data/";
     const std::vector<Fall> paare = {{2, 3}, {3, 2}, {1, 3}, {3, 4}, {1, 4}, {5, 6}, {4, 5}, {6, 7},
-                                     {7, 8}, {8, 9}, {3, 9}, {3, 10}, {3, 14}, {5, 14}, {1, 21}};
+                                     {7, 8}, {3, 9}, {3, 10}, {3, 14}, {5, 14}, {1, 21}};
     const std::vector<double> starts = {-500000, -36525.5, 0, 1234.25, 73000, 400000};
     long schnell = 0, schritt = 0;
     Vergleichen(normal, paare, starts, false, schnell, schritt);
     // The fast search needs a fraction of the positions.
     EXPECT_LT(schnell * 4, schritt) << schnell << " against " << schritt;
+    // Pairs whose difference can turn back take the walk: the same events.
+    Vergleichen(normal, {{8, 9}, {10, 11}, {9, 15}, {7, 14}, {15, 16}, {10, 13}}, starts, false, schnell, schritt);
 }
 
 TEST(Konjunktion, HoheGenauigkeit)
@@ -126,6 +131,25 @@ TEST(Konjunktion, VenusErdePentagramm)
     for (size_t i = 1; i < tage.size(); ++i)
         EXPECT_NEAR(tage[i] - tage[i - 1], 583.92, 8.0) << i;
     EXPECT_NEAR(tage[5] - tage[0], 8 * 365.25 - 2.4, 3.0) << "five events in eight years";
+}
+
+// A start just after the walk's window edge, with three crossings inside
+// one guessed step once (Uranus-Chiron), and an opposition through the
+// +-180 jump (Ceres-Pallas): the event found is a true one.
+TEST(Konjunktion, SchwierigeFaelle)
+{
+    const Rechner normal(false);
+    const Heliozentrisch pos = normal.funktion();
+    Konjunktionssuche opp;
+    opp.opposition = true;
+    opp.grenze = GrenzeNormal;
+    const auto e = KonjunktionSuchen(7, 14, 453537.07, opp, pos);
+    ASSERT_TRUE(e.ok());
+    EXPECT_NEAR(e->tag, 474946.2, 1.0);
+    const auto c = KonjunktionSuchen(10, 11, 0, opp, pos);
+    ASSERT_TRUE(c.ok());
+    EXPECT_LT(std::fabs(c->differenz), 0.001);
+    EXPECT_LT(std::fabs(Laengendifferenz(*pos(10, c->tag), *pos(11, c->tag), true)), 0.001) << "an opposition";
 }
 
 TEST(Konjunktion, GrenzeUndFalscheKoerper)

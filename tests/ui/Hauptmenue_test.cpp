@@ -250,6 +250,27 @@ TEST_F(Hauptmenue, DrehungDerFigurenUndDieTabelle)
     EXPECT_TRUE(a("sofort1")->isEnabled());
 }
 
+// Switching "Drehung der Figuren" or "Ergebnis sofort" off offers again only
+// what the representation offers.
+TEST_F(Hauptmenue, AbschaltenBietetNurDasAngeboteneAn)
+{
+    m->figurenAnzahlFragen = [](int, int& n) { n = 10; return true; };
+    waehle(Darstellung::Mond);
+    f->dialog(Darstellung::Mond)->close();
+    ASSERT_FALSE(a("AusgabeKonj")->isEnabled());
+    a("FigurenDrehung1")->trigger();
+    a("FigurenDrehung1")->trigger();
+    EXPECT_FALSE(a("AusgabeKonj")->isEnabled()) << "the Moon's table follows its dialog";
+    EXPECT_FALSE(a("sofort1")->isEnabled());
+    EXPECT_FALSE(a("PlannurzuBeginn1")->isEnabled());
+    waehle(Darstellung::Baryzentrum);
+    f->dialog(Darstellung::Baryzentrum)->close();
+    a("sofort1")->trigger();
+    a("sofort1")->trigger();
+    EXPECT_FALSE(a("FigurenDrehung1")->isEnabled());
+    EXPECT_FALSE(a("PlannurzuBeginn1")->isEnabled());
+}
+
 // A representation command closes the other representations' dialogs.
 TEST_F(Hauptmenue, BefehlSchliesstAndereDialoge)
 {

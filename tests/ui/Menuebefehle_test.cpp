@@ -93,6 +93,7 @@ TEST_F(Menue, StrgTWechseltTierkreis)
 
 TEST_F(Menue, ErgebnisSofortSperrtDrehungUndNurZuBeginn)
 {
+    f->konfiguration().menueDarstellung = shell::Darstellung::DreiPlaneten; // offers both
     a("sofort1")->setEnabled(true);
     a("FigurenDrehung1")->setEnabled(true);
     a("sofort1")->trigger();
@@ -107,6 +108,7 @@ TEST_F(Menue, ErgebnisSofortSperrtDrehungUndNurZuBeginn)
 // okay stores the number.
 TEST_F(Menue, FigurendrehungAbbrechenUndOkay)
 {
+    f->konfiguration().menueDarstellung = shell::Darstellung::DreiPlaneten; // offers both
     QAction* d = a("FigurenDrehung1");
     d->setEnabled(true);
     m->figurenAnzahlFragen = [](int, int&) { return false; };
