@@ -39,6 +39,15 @@ Laufregeln KoerperRegeln(const Laufkonfiguration& k)
     return r;
 }
 
+// Neither the solids nor the start phase have steps or events: the first
+// step completes the figure.
+Vorbereitungsergebnis OhneSchritte(Laufdienste& d)
+{
+    d.z.Schrittzahl = 0;
+    d.z.Konstellationszahl = 0;
+    return Vorbereitungsergebnis::Weiter;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -59,12 +68,7 @@ Laufregeln MysteriumAblauf::einrichten(const Laufkonfiguration& k)
     return r;
 }
 
-Vorbereitungsergebnis MysteriumAblauf::vorbereiten(Laufdienste& d)
-{
-    d.z.Schrittzahl = 0;
-    d.z.Konstellationszahl = 0;
-    return Vorbereitungsergebnis::Weiter;
-}
+Vorbereitungsergebnis MysteriumAblauf::vorbereiten(Laufdienste& d) { return OhneSchritte(d); }
 
 void MysteriumAblauf::schritt(Laufdienste& d)
 {
@@ -96,12 +100,7 @@ Laufregeln Startablauf::einrichten(const Laufkonfiguration& k)
     return r;
 }
 
-Vorbereitungsergebnis Startablauf::vorbereiten(Laufdienste& d)
-{
-    d.z.Schrittzahl = 0;
-    d.z.Konstellationszahl = 0;
-    return Vorbereitungsergebnis::Weiter;
-}
+Vorbereitungsergebnis Startablauf::vorbereiten(Laufdienste& d) { return OhneSchritte(d); }
 
 void Startablauf::schritt(Laufdienste& d)
 {
