@@ -1,5 +1,8 @@
 #include "shell/Zahlenfeld.h"
 
+#include <QHash>
+#include <QPointer>
+
 #include "sprache/Sprache.h"
 
 #include <QEvent>
@@ -36,9 +39,27 @@ private:
 
 } // namespace
 
+namespace {
+
+// The filter of each field and the start fields of each main window, kept
+// where they are made (QPointer: gone with their object).
+QHash<const QLineEdit*, QPointer<Zahlenfilter>>& Filterverzeichnis()
+{
+    static QHash<const QLineEdit*, QPointer<Zahlenfilter>> v;
+    return v;
+}
+QHash<const QWidget*, QPointer<Startfelder>>& Startfeldverzeichnis()
+{
+    static QHash<const QWidget*, QPointer<Startfelder>> v;
+    return v;
+}
+
+} // namespace
+
 Zahlenfilter::Zahlenfilter(QLineEdit* feld, Filterart art) : QObject(feld), feld_(feld), art_(art)
 {
     setObjectName(QStringLiteral("Zahlenfilter"));
+    Filterverzeichnis().insert(feld, this);
     feld->installEventFilter(this);
     feld->setValidator(new FilterValidator(this, art_));
 }
@@ -57,7 +78,7 @@ Zahlenfilter* Zahlenfilter::anbringen(QLineEdit* feld, Filterart art, int maxLae
 
 Zahlenfilter* Zahlenfilter::von(const QLineEdit* feld)
 {
-    return feld->findChild<Zahlenfilter*>(QString(), Qt::FindDirectChildrenOnly);
+    return Filterverzeichnis().value(feld);
 }
 
 void Zahlenfilter::setzeArt(Filterart art)
@@ -150,11 +171,15 @@ void Startfeld::geaendert()
 
 // ---------------------------------------------------------------------------
 
-Startfelder::Startfelder(QWidget* hauptfenster) : QObject(hauptfenster) { setObjectName(QStringLiteral("Startfelder")); }
+Startfelder::Startfelder(QWidget* hauptfenster) : QObject(hauptfenster)
+{
+    setObjectName(QStringLiteral("Startfelder"));
+    Startfeldverzeichnis().insert(hauptfenster, this);
+}
 
 Startfelder& Startfelder::von(QWidget* hauptfenster)
 {
-    auto* r = hauptfenster->findChild<Startfelder*>(QString(), Qt::FindDirectChildrenOnly);
+    Startfelder* r = Startfeldverzeichnis().value(hauptfenster);
     return r ? *r : *new Startfelder(hauptfenster);
 }
 

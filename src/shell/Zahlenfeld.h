@@ -30,7 +30,7 @@ class QWidget;
 namespace shell {
 
 class Zahlenfilter : public QObject {
-    Q_OBJECT // found again on its field by its type
+    Q_OBJECT
 public:
     // Installs the filter (and its validator) on the field; the filter is a
     // child of the field. A second call changes the kind. maxLaenge > 0 sets
@@ -98,7 +98,7 @@ private:
 // window. A dialog registers its field when it is built; commands that fill
 // the start fields reach the ones that exist.
 class Startfelder : public QObject {
-    Q_OBJECT // found again on the main window by its type
+    Q_OBJECT
 public:
     static Startfelder& von(QWidget* hauptfenster);
 

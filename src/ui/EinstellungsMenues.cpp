@@ -114,10 +114,8 @@ std::optional<Farbe> EinstellungsDialoge::farbeWaehlen(QWidget* eltern, Farbe an
         QColorDialog::setCustomColor(i, zuQColor(eigene[static_cast<std::size_t>(i)]));
     QColorDialog dlg(zuQColor(anfang), eltern);
     dlg.setWindowTitle(TQ("einst.farbdialog.titel"));
-    if (auto* knoepfe = dlg.findChild<QDialogButtonBox*>()) {
-        if (QPushButton* b = knoepfe->button(QDialogButtonBox::Cancel))
-            b->setText(TQ("einst.knopf.abbrechen"));
-    }
+    // The dialog's own buttons speak the program's language through Qt's
+    // translations (the language pass installs them).
     const bool ok = dlg.exec() == QDialog::Accepted;
     for (int i = 0; i < figures::AnzahlDialogfarben; ++i)
         eigene[static_cast<std::size_t>(i)] = ausQColor(QColorDialog::customColor(i));
