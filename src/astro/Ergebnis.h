@@ -16,6 +16,7 @@ enum class Fehler {
     UngueltigeEingabe,
     DateiFehlt,
     DateiBeschaedigt,
+    Abgebrochen,         // the user ended the computation (Beenden)
 };
 
 struct Status {

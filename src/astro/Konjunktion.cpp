@@ -84,7 +84,7 @@ public:
         if (!(t >= -s_.grenze && t <= s_.grenze))
             return Status::Fehlschlag(Fehler::AusserhalbGueltigkeit, "lauf.gueltigkeit.25000");
         if (s_.abbruch && s_.abbruch())
-            return Status::Fehlschlag(Fehler::UngueltigeEingabe, {}, "aborted");
+            return Status::Fehlschlag(Fehler::Abgebrochen);
         const auto pf = pos_(p_.f, t);
         if (!pf)
             return pf.status();

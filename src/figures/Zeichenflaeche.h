@@ -68,6 +68,25 @@ public:
         }
     }
 
+    // --- The cache of a figure that only grows ---
+    // A surface with a cache keeps what a figure has drawn so far, so that a
+    // frame with the view unchanged only adds its newest step. Drawing into
+    // the cache keeps the order of layers: a pixel of layer k never covers
+    // a pixel that a higher layer drew before, so adding to a lower layer
+    // later gives the same pixels as drawing every layer again in order.
+    // For opaque pens and brushes without antialiasing (what figures use).
+    virtual bool zwischenspeicherMoeglich() const { return false; }
+    // The cache starts as a copy of the back buffer (background drawn);
+    // what is drawn next goes into it.
+    virtual void zwischenspeicherNeu() {}
+    // What is drawn next goes into the cache again, to add to it.
+    virtual void zwischenspeicherFortsetzen() {}
+    // The layer of what is drawn next into the cache, 1 .. 255.
+    virtual void ebene(int nr) { (void)nr; }
+    // Drawing goes to the back buffer again, which becomes a copy of the
+    // cache.
+    virtual void zwischenspeicherZeigen() {}
+
     virtual void schrift(const Schrift& s) = 0;
     // Text with its top-left corner at (x, y); the background is the brush
     // when it is solid, transparent otherwise.

@@ -26,7 +26,11 @@ QtZeichenflaeche::QtZeichenflaeche(int breite, int hoehe)
     schrift_ = QFont(sansFamilie(), 8);
 }
 
-QtZeichenflaeche::~QtZeichenflaeche() { malerBeenden(); }
+QtZeichenflaeche::~QtZeichenflaeche()
+{
+    skizzenMaler_.reset();
+    malerBeenden();
+}
 
 void QtZeichenflaeche::setzeGroesse(int breite, int hoehe)
 {
@@ -35,6 +39,11 @@ void QtZeichenflaeche::setzeGroesse(int breite, int hoehe)
     if (breite == bild_.width() && hoehe == bild_.height())
         return;
     malerBeenden();
+    skizzenMaler_.reset();
+    imCache_ = false;
+    cache_ = QImage();
+    skizze_ = QImage();
+    karte_.clear();
     bild_ = QImage(breite, hoehe, QImage::Format_RGB32);
     bild_.fill(Qt::black);
 }
@@ -85,12 +94,16 @@ void QtZeichenflaeche::malerBeenden()
 
 void QtZeichenflaeche::fuellen(figures::Farbe farbe)
 {
+    if (imCache_)
+        zwischenspeicherZeigen();
     malerBeenden();
     bild_.fill(zuQColor(farbe));
 }
 
 void QtZeichenflaeche::flip()
 {
+    if (imCache_)
+        zwischenspeicherZeigen();
     malerBeenden();
     if (beimFlip_)
         beimFlip_(bild_);
@@ -122,14 +135,18 @@ void QtZeichenflaeche::bewegeZu(int x, int y) { position_ = QPoint(x, y); }
 
 void QtZeichenflaeche::linieZu(int x, int y)
 {
-    maler().drawLine(position_, QPoint(x, y));
-    position_ = QPoint(x, y);
+    const QPoint ziel(x, y);
+    QPainter& p = imCache_ ? skizzenMaler(QRect(position_, ziel).normalized()) : maler();
+    p.drawLine(position_, ziel);
+    position_ = ziel;
 }
 
 void QtZeichenflaeche::ellipse(int x1, int y1, int x2, int y2)
 {
     // Right and bottom edges are exclusive, as on the original canvas.
-    maler().drawEllipse(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+    const QRect r(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
+    QPainter& p = imCache_ ? skizzenMaler(r.normalized()) : maler();
+    p.drawEllipse(r);
 }
 
 void QtZeichenflaeche::polygon(const std::vector<figures::Punkt>& punkte)
@@ -138,7 +155,8 @@ void QtZeichenflaeche::polygon(const std::vector<figures::Punkt>& punkte)
     p.reserve(static_cast<int>(punkte.size()));
     for (const auto& q : punkte)
         p << QPoint(q.x, q.y);
-    maler().drawPolygon(p);
+    QPainter& m = imCache_ ? skizzenMaler(p.boundingRect()) : maler();
+    m.drawPolygon(p);
 }
 
 void QtZeichenflaeche::polylinie(const std::vector<figures::Punkt>& punkte)
@@ -147,7 +165,114 @@ void QtZeichenflaeche::polylinie(const std::vector<figures::Punkt>& punkte)
     p.reserve(static_cast<int>(punkte.size()));
     for (const auto& q : punkte)
         p << QPoint(q.x, q.y);
-    maler().drawPolyline(p);
+    QPainter& m = imCache_ ? skizzenMaler(p.boundingRect()) : maler();
+    m.drawPolyline(p);
+}
+
+QRect QtZeichenflaeche::stiftRahmen(const QRect& r) const
+{
+    const int rand = stift_.width() + 2;
+    return r.adjusted(-rand, -rand, rand, rand);
+}
+
+QPainter& QtZeichenflaeche::skizzenMaler(const QRect& bereich)
+{
+    if (!skizzenMaler_) {
+        skizzenMaler_ = std::make_unique<QPainter>(&skizze_);
+        skizzenMaler_->setRenderHint(QPainter::Antialiasing, kantenglaettung_);
+        skizzenMaler_->setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    skizzenMaler_->setPen(stift_);
+    skizzenMaler_->setBrush(pinsel_);
+    skizzeRect_ |= stiftRahmen(bereich) & skizze_.rect();
+    return *skizzenMaler_;
+}
+
+void QtZeichenflaeche::skizzeUebernehmen()
+{
+    if (skizzenMaler_) {
+        skizzenMaler_->end();
+        skizzenMaler_.reset();
+    }
+    if (skizzeRect_.isEmpty())
+        return;
+    // Every pixel the primitives touched goes into the cache unless a
+    // higher layer lies there already; the scratch is cleared behind.
+    const int w = cache_.width();
+    auto* ziel = reinterpret_cast<uint32_t*>(cache_.bits());
+    const qsizetype zielZeile = cache_.bytesPerLine() / 4;
+    for (int y = skizzeRect_.top(); y <= skizzeRect_.bottom(); ++y) {
+        auto* quelle = reinterpret_cast<uint32_t*>(skizze_.scanLine(y));
+        uint32_t* z = ziel + y * zielZeile;
+        uint8_t* k = karte_.data() + static_cast<size_t>(y) * static_cast<size_t>(w);
+        for (int x = skizzeRect_.left(); x <= skizzeRect_.right(); ++x) {
+            const uint32_t q = quelle[x];
+            if (q == 0)
+                continue;
+            quelle[x] = 0;
+            if (k[x] > ebene_)
+                continue;
+            const uint32_t a = q >> 24;
+            if (a == 255) {
+                z[x] = q;
+            } else {
+                // Partly covered (text): blended over what is there.
+                const uint32_t d = z[x], na = 255 - a;
+                const auto kanal = [&](int shift) {
+                    return ((((d >> shift) & 0xFF) * na + 127) / 255 + ((q >> shift) & 0xFF)) & 0xFF;
+                };
+                z[x] = 0xFF000000u | (kanal(16) << 16) | (kanal(8) << 8) | kanal(0);
+            }
+            k[x] = ebene_;
+        }
+    }
+    skizzeRect_ = QRect();
+}
+
+void QtZeichenflaeche::zwischenspeicherNeu()
+{
+    malerBeenden();
+    skizzenMaler_.reset();
+    if (cache_.size() != bild_.size()) {
+        cache_ = QImage(bild_.size(), QImage::Format_RGB32);
+        skizze_ = QImage(bild_.size(), QImage::Format_ARGB32_Premultiplied);
+        skizze_.fill(0);
+        karte_.assign(static_cast<size_t>(bild_.width()) * static_cast<size_t>(bild_.height()), 0);
+    }
+    skizzeRect_ = QRect();
+    const uchar* quelle = std::as_const(bild_).bits();
+    std::copy(quelle, quelle + bild_.sizeInBytes(), cache_.bits());
+    std::fill(karte_.begin(), karte_.end(), uint8_t{0});
+    imCache_ = true;
+    ebene_ = 1;
+}
+
+void QtZeichenflaeche::zwischenspeicherFortsetzen()
+{
+    if (cache_.size() != bild_.size()) {
+        zwischenspeicherNeu();
+        return;
+    }
+    malerBeenden();
+    imCache_ = true;
+}
+
+void QtZeichenflaeche::ebene(int nr)
+{
+    if (imCache_)
+        skizzeUebernehmen();
+    ebene_ = static_cast<uint8_t>(std::clamp(nr, 1, 255));
+}
+
+void QtZeichenflaeche::zwischenspeicherZeigen()
+{
+    if (!imCache_)
+        return;
+    skizzeUebernehmen();
+    imCache_ = false;
+    malerBeenden();
+    const uchar* quelle = std::as_const(cache_).bits();
+    std::copy(quelle, quelle + cache_.sizeInBytes(), bild_.bits());
 }
 
 namespace {
@@ -156,7 +281,7 @@ namespace {
 // 32-bit image, clipped to it. The pixel of step i along the major axis lies
 // at minor offset floor((2 i |d_minor| + d_major) / (2 d_major)) (Bresenham's
 // rounding); the clipped start is computed, not walked to.
-void Strecke(uint32_t* bits, qsizetype zeile, int breite, int hoehe, uint32_t farbe, int x0, int y0, int x1, int y1)
+template <class Setzen> void Strecke(int breite, int hoehe, int x0, int y0, int x1, int y1, Setzen&& setzen)
 {
     const bool steil = std::abs(y1 - y0) > std::abs(x1 - x0);
     // Work along the major axis (u) from its lower end; v is the minor axis.
@@ -176,8 +301,7 @@ void Strecke(uint32_t* bits, qsizetype zeile, int breite, int hoehe, uint32_t fa
     if (du == 0) {
         // A single point.
         if (v0 >= 0 && v0 < vGrenze) {
-            const int x = steil ? v0 : u0, y = steil ? u0 : v0;
-            bits[y * zeile + x] = farbe;
+            setzen(steil ? v0 : u0, steil ? u0 : v0);
         }
         return;
     }
@@ -189,8 +313,7 @@ void Strecke(uint32_t* bits, qsizetype zeile, int breite, int hoehe, uint32_t fa
     for (int u = uAnfang; u <= uEnde; ++u) {
         const long long v = v0 + sv * q;
         if (v >= 0 && v < vGrenze) {
-            const int x = steil ? static_cast<int>(v) : u, y = steil ? u : static_cast<int>(v);
-            bits[y * zeile + x] = farbe;
+            setzen(steil ? static_cast<int>(v) : u, steil ? u : static_cast<int>(v));
         } else if ((sv > 0 && v >= vGrenze) || (sv < 0 && v < 0)) {
             break; // left the image for good
         }
@@ -212,13 +335,32 @@ void QtZeichenflaeche::linien(const std::vector<figures::Punkt>& punkte)
         Zeichenflaeche::linien(punkte);
         return;
     }
-    malerBeenden();
-    uint32_t* bits = reinterpret_cast<uint32_t*>(bild_.bits());
-    const qsizetype zeile = bild_.bytesPerLine() / 4;
     const uint32_t farbe = stift_.color().rgb();
-    for (size_t k = 0; k + 1 < punkte.size(); k += 2)
-        Strecke(bits, zeile, bild_.width(), bild_.height(), farbe, punkte[k].x, punkte[k].y, punkte[k + 1].x,
-                punkte[k + 1].y);
+    const int w = bild_.width(), h = bild_.height();
+    if (imCache_) {
+        // Into the cache by the layer rule.
+        skizzeUebernehmen();
+        auto* bits = reinterpret_cast<uint32_t*>(cache_.bits());
+        const qsizetype zeile = cache_.bytesPerLine() / 4;
+        uint8_t* karte = karte_.data();
+        const uint8_t e = ebene_;
+        const auto setzen = [=](int x, int y) {
+            const size_t i = static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x);
+            if (karte[i] <= e) {
+                karte[i] = e;
+                bits[y * zeile + x] = farbe;
+            }
+        };
+        for (size_t k = 0; k + 1 < punkte.size(); k += 2)
+            Strecke(w, h, punkte[k].x, punkte[k].y, punkte[k + 1].x, punkte[k + 1].y, setzen);
+    } else {
+        malerBeenden();
+        auto* bits = reinterpret_cast<uint32_t*>(bild_.bits());
+        const qsizetype zeile = bild_.bytesPerLine() / 4;
+        const auto setzen = [=](int x, int y) { bits[y * zeile + x] = farbe; };
+        for (size_t k = 0; k + 1 < punkte.size(); k += 2)
+            Strecke(w, h, punkte[k].x, punkte[k].y, punkte[k + 1].x, punkte[k + 1].y, setzen);
+    }
     if (!punkte.empty())
         position_ = QPoint(punkte.back().x, punkte.back().y);
 }
@@ -236,11 +378,11 @@ void QtZeichenflaeche::schrift(const figures::Schrift& s)
 
 void QtZeichenflaeche::textAus(int x, int y, const std::string& text)
 {
-    QPainter& p = maler();
-    p.setFont(schrift_);
     const QString t = QString::fromStdString(text);
     QFontMetrics fm(schrift_, &bild_);
     QRect r(x, y, fm.horizontalAdvance(t), fm.height());
+    QPainter& p = imCache_ ? skizzenMaler(r) : maler();
+    p.setFont(schrift_);
     if (pinsel_.style() != Qt::NoBrush)
         p.fillRect(r, pinsel_);
     p.setPen(schriftFarbe_);
@@ -287,8 +429,10 @@ const QImage* QtZeichenflaeche::sternbild(int nr) const
 
 void QtZeichenflaeche::bildZeichnen(int bild, int x, int y)
 {
-    if (const QImage* b = sternbild(bild))
-        maler().drawImage(QPoint(x, y), *b);
+    if (const QImage* b = sternbild(bild)) {
+        QPainter& p = imCache_ ? skizzenMaler(QRect(QPoint(x, y), b->size())) : maler();
+        p.drawImage(QPoint(x, y), *b);
+    }
 }
 
 int QtZeichenflaeche::bildBreite(int bild) const

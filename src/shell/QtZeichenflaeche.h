@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace shell {
 
@@ -43,6 +44,15 @@ public:
     // Width-1 solid opaque pens (without antialiasing) are rasterised straight
     // into the back buffer, clipped to it; other pens go through QPainter.
     void linien(const std::vector<figures::Punkt>& punkte) override;
+    // The cache of a growing figure: a copy of the back buffer and, per
+    // pixel, the layer on top; QPainter's primitives reach it through a
+    // transparent scratch image merged by the layer rule.
+    bool zwischenspeicherMoeglich() const override { return true; }
+    void zwischenspeicherNeu() override;
+    void zwischenspeicherFortsetzen() override;
+    void ebene(int nr) override;
+    void zwischenspeicherZeigen() override;
+
     void schrift(const figures::Schrift& s) override;
     void textAus(int x, int y, const std::string& text) override;
     int textBreite(const std::string& text) override;
@@ -59,6 +69,11 @@ public:
 private:
     QPainter& maler();
     void malerBeenden();
+    // Into the scratch image of the cache: the painter, with the region the
+    // next primitive may touch.
+    QPainter& skizzenMaler(const QRect& bereich);
+    void skizzeUebernehmen();
+    QRect stiftRahmen(const QRect& r) const;
     const QImage* sternbild(int nr) const;
 
     QImage bild_;
@@ -69,6 +84,13 @@ private:
     QColor schriftFarbe_;
     QPoint position_;
     bool kantenglaettung_ = false;
+    QImage cache_;                  // RGB32, the size of the back buffer (null: none)
+    std::vector<uint8_t> karte_;    // per pixel of the cache: the layer on top, 0 the background
+    QImage skizze_;                 // ARGB32 premultiplied, transparent outside skizzeRect_
+    std::unique_ptr<QPainter> skizzenMaler_;
+    QRect skizzeRect_;
+    bool imCache_ = false;
+    uint8_t ebene_ = 1;
     std::function<void(const QImage&)> beimFlip_;
 };
 
