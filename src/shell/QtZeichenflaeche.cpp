@@ -9,6 +9,7 @@
 #include <QPolygon>
 
 #include <array>
+#include <thread>
 
 namespace shell {
 
@@ -226,6 +227,7 @@ void QtZeichenflaeche::skizzeUebernehmen()
             k[x] = ebene_;
         }
     }
+    hoechsteEbene_ = std::max(hoechsteEbene_, ebene_);
     skizzeRect_ = QRect();
 }
 
@@ -243,6 +245,7 @@ void QtZeichenflaeche::zwischenspeicherNeu()
     const uchar* quelle = std::as_const(bild_).bits();
     std::copy(quelle, quelle + bild_.sizeInBytes(), cache_.bits());
     std::fill(karte_.begin(), karte_.end(), uint8_t{0});
+    hoechsteEbene_ = 0;
     imCache_ = true;
     ebene_ = 1;
 }
@@ -277,11 +280,19 @@ void QtZeichenflaeche::zwischenspeicherZeigen()
 
 namespace {
 
-// One width-1 line from (x0, y0) to (x1, y1), both ends included, into a
-// 32-bit image, clipped to it. The pixel of step i along the major axis lies
-// at minor offset floor((2 i |d_minor| + d_major) / (2 d_major)) (Bresenham's
-// rounding); the clipped start is computed, not walked to.
-template <class Setzen> void Strecke(int breite, int hoehe, int x0, int y0, int x1, int y1, Setzen&& setzen)
+// floor(a / b) for b > 0.
+long long Abrunden(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+// ceil(a / b) for b > 0.
+long long Aufrunden(long long a, long long b) { return -Abrunden(-a, b); }
+
+// One width-1 line from (x0, y0) to (x1, y1), both ends included, into an
+// image of `breite` x `hoehe` pixels (one index per pixel, y * breite + x),
+// clipped to it. The pixel of step i along the major axis lies at minor
+// offset q(i) = floor((2 i |d_minor| + d_major) / (2 d_major)) (Bresenham's
+// rounding). The steps whose pixel lies inside are computed beforehand, so
+// the loop only walks them; `setzen(index)` writes one pixel.
+template <class Setzen>
+void Strecke(int breite, int yOben, int yUnten, int x0, int y0, int x1, int y1, Setzen&& setzen)
 {
     const bool steil = std::abs(y1 - y0) > std::abs(x1 - x0);
     // Work along the major axis (u) from its lower end; v is the minor axis.
@@ -290,39 +301,72 @@ template <class Setzen> void Strecke(int breite, int hoehe, int x0, int y0, int 
         std::swap(u0, u1);
         std::swap(v0, v1);
     }
-    const int uGrenze = steil ? hoehe : breite;
-    const int vGrenze = steil ? breite : hoehe;
+    // Rows yOben .. yUnten - 1 and all columns are inside.
+    const long long uLo = steil ? yOben : 0, uHi = steil ? yUnten : breite;
+    const long long vLo = steil ? 0 : yOben, vHi = steil ? breite : yUnten;
     const long long du = static_cast<long long>(u1) - u0;
     const long long dv = std::llabs(static_cast<long long>(v1) - v0);
     const int sv = v1 >= v0 ? 1 : -1;
-    const int uAnfang = std::max(u0, 0), uEnde = std::min(u1, uGrenze - 1);
-    if (uAnfang > uEnde)
+    // Steps i = 0 .. du inside the image along u.
+    long long iA = std::max(0LL, uLo - u0);
+    long long iE = std::min(du, uHi - 1 - u0);
+    if (iA > iE)
         return;
-    if (du == 0) {
-        // A single point.
-        if (v0 >= 0 && v0 < vGrenze) {
-            setzen(steil ? v0 : u0, steil ? u0 : v0);
-        }
+    // ... and along v: q(i) within [qMin, qMax].
+    const long long qMin = sv > 0 ? vLo - v0 : v0 - (vHi - 1);
+    const long long qMax = sv > 0 ? vHi - 1 - v0 : v0 - vLo;
+    if (qMax < 0 || qMin > qMax)
         return;
+    if (dv == 0) {
+        if (qMin > 0)
+            return;
+    } else {
+        const long long zweiDu = 2 * du, zweiDv = 2 * dv;
+        if (qMin > 0)
+            iA = std::max(iA, Aufrunden(zweiDu * qMin - du, zweiDv));
+        iE = std::min(iE, Aufrunden(zweiDu * (qMax + 1) - du, zweiDv) - 1);
+        if (iA > iE)
+            return;
     }
-    const long long zweiDu = 2 * du;
-    long long i = uAnfang - u0;
-    long long zaehler = 2 * i * dv + du;
-    long long q = zaehler / zweiDu;
+    const long long zweiDu = std::max(2 * du, 1LL);
+    const long long zaehler = 2 * iA * dv + du;
     long long e = zaehler % zweiDu;
-    for (int u = uAnfang; u <= uEnde; ++u) {
-        const long long v = v0 + sv * q;
-        if (v >= 0 && v < vGrenze) {
-            setzen(steil ? static_cast<int>(v) : u, steil ? u : static_cast<int>(v));
-        } else if ((sv > 0 && v >= vGrenze) || (sv < 0 && v < 0)) {
-            break; // left the image for good
-        }
-        e += 2 * dv;
-        if (e >= zweiDu) {
-            e -= zweiDu;
-            ++q;
-        }
+    const long long q = zaehler / zweiDu;
+    const long long u = u0 + iA, v = v0 + sv * q;
+    const long long w = breite;
+    long long index = steil ? u * w + v : v * w + u;
+    const long long schrittU = steil ? w : 1;
+    const long long schrittV = steil ? sv : sv * w;
+    const long long zweiDv = 2 * dv;
+    for (long long n = iE - iA + 1; n > 0; --n) {
+        setzen(static_cast<size_t>(index));
+        index += schrittU;
+        e += zweiDv;
+        // The minor step without a branch: its pattern is as irregular as the slope.
+        const long long weiter = e >= zweiDu ? 1 : 0;
+        e -= weiter * zweiDu;
+        index += weiter * schrittV;
     }
+}
+
+// Many lines of one colour: split into bands of rows for two threads when
+// there are many (each thread writes only its own rows, so the pixels are
+// the same in any order: one colour, one layer).
+template <class Setzen>
+void Strecken(int breite, int hoehe, const std::vector<figures::Punkt>& p, const Setzen& setzen)
+{
+    const auto band = [&](int y0, int y1) {
+        for (size_t k = 0; k + 1 < p.size(); k += 2)
+            Strecke(breite, y0, y1, p[k].x, p[k].y, p[k + 1].x, p[k + 1].y, setzen);
+    };
+    if (p.size() < 8000 || hoehe < 64 || std::thread::hardware_concurrency() < 2) {
+        band(0, hoehe);
+        return;
+    }
+    const int mitte = hoehe / 2;
+    std::thread zweiter([&] { band(mitte, hoehe); });
+    band(0, mitte);
+    zweiter.join();
 }
 
 } // namespace
@@ -340,26 +384,36 @@ void QtZeichenflaeche::linien(const std::vector<figures::Punkt>& punkte)
     if (imCache_) {
         // Into the cache by the layer rule.
         skizzeUebernehmen();
+        // 32-bit rows hold exactly `w` pixels: one index for the image and the map.
         auto* bits = reinterpret_cast<uint32_t*>(cache_.bits());
-        const qsizetype zeile = cache_.bytesPerLine() / 4;
         uint8_t* karte = karte_.data();
         const uint8_t e = ebene_;
-        const auto setzen = [=](int x, int y) {
-            const size_t i = static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x);
-            if (karte[i] <= e) {
+        if (e > hoechsteEbene_ && e == 1) {
+            // Nothing above yet, and layer 1 is as low as the background for
+            // every later test: no need to mark it.
+            const auto setzen = [=](size_t i) { bits[i] = farbe; };
+            Strecken(w, h, punkte, setzen);
+        } else if (e > hoechsteEbene_) {
+            const auto setzen = [=](size_t i) {
                 karte[i] = e;
-                bits[y * zeile + x] = farbe;
-            }
-        };
-        for (size_t k = 0; k + 1 < punkte.size(); k += 2)
-            Strecke(w, h, punkte[k].x, punkte[k].y, punkte[k + 1].x, punkte[k + 1].y, setzen);
+                bits[i] = farbe;
+            };
+            Strecken(w, h, punkte, setzen);
+        } else {
+            const auto setzen = [=](size_t i) {
+                if (karte[i] <= e) {
+                    karte[i] = e;
+                    bits[i] = farbe;
+                }
+            };
+            Strecken(w, h, punkte, setzen);
+        }
+        hoechsteEbene_ = std::max(hoechsteEbene_, e);
     } else {
         malerBeenden();
         auto* bits = reinterpret_cast<uint32_t*>(bild_.bits());
-        const qsizetype zeile = bild_.bytesPerLine() / 4;
-        const auto setzen = [=](int x, int y) { bits[y * zeile + x] = farbe; };
-        for (size_t k = 0; k + 1 < punkte.size(); k += 2)
-            Strecke(w, h, punkte[k].x, punkte[k].y, punkte[k + 1].x, punkte[k + 1].y, setzen);
+        const auto setzen = [=](size_t i) { bits[i] = farbe; };
+        Strecken(w, h, punkte, setzen);
     }
     if (!punkte.empty())
         position_ = QPoint(punkte.back().x, punkte.back().y);

@@ -91,6 +91,7 @@ private:
     QRect skizzeRect_;
     bool imCache_ = false;
     uint8_t ebene_ = 1;
+    uint8_t hoechsteEbene_ = 0;     // the highest layer drawn since the cache started
     std::function<void(const QImage&)> beimFlip_;
 };
 
