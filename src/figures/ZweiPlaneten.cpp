@@ -122,6 +122,16 @@ astro::Status ZweiPlaneten::vorbereiten(const ZweiPlanetenEingabe& e, const Zwei
     position_ = std::move(position);
     t0_ = e_.starttag;
     const double dt = e_.schrittweite;
+    // The caller's abort and progress belong to the preparation only (they
+    // may refer to its locals); kept figures searched later run without them.
+    struct Aufraeumen {
+        ZweiPlanetenlauf& l;
+        ~Aufraeumen()
+        {
+            l.abbruch = nullptr;
+            l.fortschritt = nullptr;
+        }
+    } aufraeumen{lauf_};
 
     // Steps: the count of "Ergebnis sofort" or the step limit, never beyond
     // the validity limit.

@@ -10,6 +10,7 @@
 #include "shell/Framerregeln.h"
 #include "shell/Hauptprozedur.h"
 #include "shell/UeberblickAblauf.h"
+#include "figures/ZweiPlaneten.h"
 
 #include <gtest/gtest.h>
 
@@ -257,4 +258,43 @@ TEST(Allokationen, UeberblickGeozentrischMitSpuren)
     EXPECT_GE(u.bilder, 200);
     EXPECT_GT(u.host.leer.punkte, 200 * 8) << "the trails were drawn";
     EXPECT_EQ(u.gezaehlt, 0);
+}
+
+TEST(Allokationen, ZweiPlanetenRahmenMitRaumgeradenUndSternen)
+{
+    // Link lines, traces, mid-points and both stars, then kept stars that
+    // search their next corner while the figure runs.
+    astro::Positionsrechner rechner;
+    const auto position = figures::PositionsfunktionAus(rechner, astro::Rechenoptionen{});
+    figures::Ansicht a;
+    a.GroesseSetzen(800, 600);
+    const figures::Einstellungssatz s;
+    figures::ZweiPlanetenRahmen r;
+    r.mittelpunktmodus = figures::Mittelpunktmodus::LinieUndPunkte;
+    Nullflaeche flaeche;
+    for (bool drehung : {false, true}) {
+        figures::ZweiPlanetenEingabe e;
+        e.planet1 = 2;
+        e.planet2 = 3;
+        e.schrittweite = 8;
+        e.raumgeraden = e.bahn1 = e.bahn2 = true;
+        e.konjunktionsstern = e.oppositionsstern = true;
+        e.mittelpunkte = 0;
+        figures::ZweiPlanetenlauf l;
+        l.schrittgrenze = 3000;
+        l.drehung = drehung;
+        l.figurenAnzahl = 3;
+        figures::ZweiPlaneten f;
+        ASSERT_TRUE(f.vorbereiten(e, l, a, position));
+        figures::ZweiPlanetenZaehler c;
+        Zaehlung zaehlung;
+        for (int n = 0; n < 2000; ++n) {
+            c.schritt = std::max(c.schritt, n);
+            a.NeuZeichnen = n % 400 == 0;
+            ASSERT_TRUE(f.schritt(c, &flaeche, a, s, r, nullptr));
+            n = c.schritt;
+        }
+        EXPECT_EQ(zaehlung.stand(), 0) << (drehung ? "kept stars" : "growing figure");
+        EXPECT_GT(c.konjIndex, 3);
+    }
 }
