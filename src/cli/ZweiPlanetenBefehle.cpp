@@ -188,6 +188,9 @@ int renderZweiPlaneten(const cli::Argumente& args)
             figures::ZweiPlanetenKorrigieren(e);
         }
         e.zentrum = 3;
+        e.bahn1 = true;
+        e.planet2Zeichnen = e.sonnenbahn = true;
+        e.fuehrungslinie = false;
         e.konjunktionsstern = e.oppositionsstern = false;
         e.raumgeraden = false;
         e.mittelpunkte = 2;

@@ -613,12 +613,12 @@ astro::Status ZweiPlaneten::schritt(ZweiPlanetenZaehler& c, Zeichenflaeche* z, A
         }
     }
 
-    // The tail: centre mark, scale (with the loops the latitude scale first),
-    // zodiac, legend.
+    // The tail: centre mark, scale, zodiac, legend. The loops have no
+    // distances: their scale is the one of the latitude.
     Rahmenschalter schluss;
     schluss.sonneImZentrum = lauf_.sofort && r.sonneZentrum && e_.zentrum == 0;
     schluss.zentrumMarkieren = r.zentrumMarkieren;
-    schluss.massstab = r.massstab;
+    schluss.massstab = r.massstab && !e_.schleifen;
     schluss.tierkreis = r.tierkreis;
     schluss.lage = {t0_ + c.schritt * e_.schrittweite, lauf_.mitPraezession, false};
     schluss.legende = r.legende;

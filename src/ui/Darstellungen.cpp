@@ -3,8 +3,10 @@
 #include "figures/Legende.h"
 #include "shell/TForm1.h"
 #include "shell/UeberblickAblauf.h"
+#include "shell/ZweiPlanetenAblauf.h"
 #include "sprache/Sprache.h"
 #include "ui/Darstellungsdialog.h"
+#include "ui/TForm2Pl.h"
 #include "ui/TFormUe.h"
 
 #include <QDialogButtonBox>
@@ -62,8 +64,14 @@ Darstellungsteile Ueberblick(shell::TForm1& f)
     return {std::move(ablauf), dialog};
 }
 
+Darstellungsteile ZweiPlaneten(shell::TForm1& f)
+{
+    auto ablauf = std::make_unique<shell::ZweiPlanetenAblauf>();
+    auto* dialog = new TForm2Pl(&f, &f);
+    ablauf->eingabeQuelle = [dialog] { return dialog->eingabe(); };
+    return {std::move(ablauf), dialog};
+}
 
-constexpr char k2Pl[] = "TForm2Pl", t2Pl[] = "dialog.2pl.titel";
 constexpr char k3Pl[] = "TForm3Pl", t3Pl[] = "dialog.3pl.titel";
 constexpr char kBary[] = "TFormBary", tBary[] = "dialog.bary.titel";
 constexpr char kMond[] = "TFormMond", tMond[] = "dialog.mond.titel";
@@ -80,7 +88,7 @@ const Darstellungszeile kTabelle[] = {
     {Darstellung::ZweiPlaneten, "menu.2planeten", "N2Planeten1", Qt::Key_F2, figures::LegendeZweiPlaneten,
      {.sonneZentrumAktiv = J, .drehung = {N, {}}, .sofort = {N, J}, .nurZuBeginn = {N, J}, .vorschlagImmer = {J, J},
       .kleinplanetenImmer = {{}, J}, .schrittModus = J, .mitMittelpunkten = true, .drehungNachDialog = true},
-     &Vorlaeufig<k2Pl, t2Pl>},
+     &ZweiPlaneten},
     {Darstellung::DreiPlaneten, "menu.3planeten", "N3Planeten1", Qt::Key_F3, figures::LegendeDreiPlaneten,
      {.sonneZentrumAktiv = J, .drehung = {N, J}, .sofort = {N, J}, .nurZuBeginn = {N, J}, .vorschlag = {{}, N},
       .kleinplanetenImmer = {{}, J}, .schrittModus = N, .mitMittelpunkten = true},
