@@ -56,6 +56,36 @@ Raumpunkt Mittelpunkt(const Raumpunkt& a, const Raumpunkt& b, double w1, double 
     return (w1 * a + w2 * b) / w;
 }
 
+void KetteZeichnen(Zeichenflaeche& z, const std::vector<Punkt>& pixel, int von, int bis, const Kettenstil& k,
+                   int ebene, std::vector<Punkt>& puffer)
+{
+    bis = std::min(bis, static_cast<int>(pixel.size()));
+    von = std::max(von, 0);
+    if (von >= bis)
+        return;
+    if (k.linien && std::max(von, 1) < bis) {
+        if (ebene > 0)
+            z.ebene(ebene);
+        z.stift(k.linie, k.liniendicke);
+        puffer.clear();
+        for (int i = std::max(von, 1); i < bis; ++i) {
+            puffer.push_back(pixel[static_cast<size_t>(i - 1)]);
+            puffer.push_back(pixel[static_cast<size_t>(i)]);
+        }
+        z.linien(puffer);
+    }
+    if (!k.scheiben)
+        return;
+    if (ebene > 0)
+        z.ebene(ebene + 1);
+    z.stift(k.rand, k.randdicke);
+    z.pinsel(k.fuellung);
+    for (int i = von; i < bis; ++i) {
+        const Punkt& q = pixel[static_cast<size_t>(i)];
+        z.ellipse(q.x - k.radius, q.y - k.radius, q.x + k.radius, q.y + k.radius);
+    }
+}
+
 void MittelpunkteZeichnen(Zeichenflaeche& z, Ansicht& ansicht, const Einstellungssatz& s, Mittelpunkte& m,
                           int anzahl, Mittelpunktmodus modus)
 {

@@ -72,6 +72,20 @@ struct Mittelpunkte {
     }
 };
 
+// A chain of places in time order (the stars of conjunctions, the
+// positions of a planet at its events): the lines from place i - 1 to i,
+// then a disc at every place, for the places von .. bis - 1 of `pixel` (the
+// line into place von starts at von - 1), so that a growing chain can add its
+// new places alone. With `ebene` > 0 the lines go into that layer of the
+// surface's cache and the discs into the next. `puffer` is reused.
+struct Kettenstil {
+    Farbe linie = 0, rand = 0, fuellung = 0;
+    int liniendicke = 1, randdicke = 1, radius = 3;
+    bool linien = true, scheiben = true;
+};
+void KetteZeichnen(Zeichenflaeche& z, const std::vector<Punkt>& pixel, int von, int bis, const Kettenstil& k,
+                   int ebene, std::vector<Punkt>& puffer);
+
 // Draws the mid-points of the first `anzahl` events (at least 1).
 void MittelpunkteZeichnen(Zeichenflaeche& z, Ansicht& ansicht, const Einstellungssatz& s, Mittelpunkte& m,
                           int anzahl, Mittelpunktmodus modus);

@@ -698,27 +698,16 @@ void ZweiPlaneten::wachsendeEbenen(Zeichenflaeche& z, Ansicht& ansicht, const Ei
     }
     // Mid-points or centres of gravity of the link lines.
     if (!pxm_.empty() && !lauf_.drehung && von <= bis) {
-        if (r.mittelpunktmodus != Mittelpunktmodus::Punkte) {
-            const int a = std::max(von, 1);
-            if (a <= bis) {
-                z.ebene(EbeneLinienzug);
-                z.stift(s.IntFarbeLinienzug, s.IntLiniendicke);
-                linien_.clear();
-                for (int k = a; k <= bis; ++k) {
-                    linien_.push_back(pxm_[I(k - 1)]);
-                    linien_.push_back(pxm_[I(k)]);
-                }
-                z.linien(linien_);
-            }
-        }
-        if (r.mittelpunktmodus != Mittelpunktmodus::Linienzug) {
-            z.ebene(EbeneMittelpunkte);
-            z.stift(s.IntFarbeMittelpunkteRG, s.IntRanddicke);
-            z.pinsel(s.IntFarbeFuellungMittelp);
-            const int ra = s.IntA2;
-            for (int k = von; k <= bis; ++k)
-                z.ellipse(pxm_[I(k)].x - ra, pxm_[I(k)].y - ra, pxm_[I(k)].x + ra, pxm_[I(k)].y + ra);
-        }
+        Kettenstil k;
+        k.linie = s.IntFarbeLinienzug;
+        k.rand = s.IntFarbeMittelpunkteRG;
+        k.fuellung = s.IntFarbeFuellungMittelp;
+        k.liniendicke = s.IntLiniendicke;
+        k.randdicke = s.IntRanddicke;
+        k.radius = s.IntA2;
+        k.linien = r.mittelpunktmodus != Mittelpunktmodus::Punkte;
+        k.scheiben = r.mittelpunktmodus != Mittelpunktmodus::Linienzug;
+        KetteZeichnen(z, pxm_, von, bis + 1, k, EbeneLinienzug, linien_);
     }
     // The stars that only grow.
     if (sterneK > sterneKVon)
@@ -740,26 +729,13 @@ void ZweiPlaneten::sternZeichnen(Zeichenflaeche& z, Ansicht& a, const Einstellun
         a.PerspektivKoordinaten(orte[I(i)].X, orte[I(i)].Y, orte[I(i)].Z);
         ecken_.push_back({a.BildX, a.BildY});
     }
-    const Farbe linie = konjunktion ? s.IntFarbeLinienKonj : s.IntFarbeLinienOppo;
-    const Farbe fuellung = konjunktion ? s.IntFarbeFuellungKonj : s.IntFarbeFuellungOppo;
-    if (bis > 1 && std::max(von, 1) < bis) {
-        if (ebeneLinien)
-            z.ebene(ebeneLinien);
-        z.stift(linie, s.IntLiniendicke);
-        linien_.clear();
-        for (int i = std::max(von, 1); i < bis; ++i) {
-            linien_.push_back(ecken_[I(i - 1)]);
-            linien_.push_back(ecken_[I(i)]);
-        }
-        z.linien(linien_);
-    }
-    if (ebeneLinien)
-        z.ebene(ebeneLinien + 1);
-    z.stift(linie, s.IntRanddicke);
-    z.pinsel(fuellung);
-    const int ra = s.IntA2;
-    for (int i = von; i < bis; ++i)
-        z.ellipse(ecken_[I(i)].x - ra, ecken_[I(i)].y - ra, ecken_[I(i)].x + ra, ecken_[I(i)].y + ra);
+    Kettenstil k;
+    k.linie = k.rand = konjunktion ? s.IntFarbeLinienKonj : s.IntFarbeLinienOppo;
+    k.fuellung = konjunktion ? s.IntFarbeFuellungKonj : s.IntFarbeFuellungOppo;
+    k.liniendicke = s.IntLiniendicke;
+    k.randdicke = s.IntRanddicke;
+    k.radius = s.IntA2;
+    KetteZeichnen(z, ecken_, von, bis, k, ebeneLinien, linien_);
 }
 
 Legendendaten ZweiPlaneten::legende(const ZweiPlanetenZaehler& c, const Einstellungssatz& s, bool ohne) const
