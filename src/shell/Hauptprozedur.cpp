@@ -520,6 +520,86 @@ bool Hauptprozedur::EingabeNurzuBeginn()
 void Hauptprozedur::Pausenfunktion() { lauf_->zurueckschreiten(z_, k_); }
 
 // ---------------------------------------------------------------------------
+// The frame once more, onto another surface
+
+namespace {
+
+// What a redrawn frame may ask for: dates and the validity text as always;
+// messages are not processed (the redraw runs inside a menu command), and a
+// frame that wants to end the run or tell the user something has failed.
+class StilleBedienung : public Laufbedienung {
+public:
+    explicit StilleBedienung(Laufbedienung& echt) : echt_(echt) {}
+    bool gescheitert = false;
+    void beenden() override { gescheitert = true; }
+    void sofortAbbrechen() override { gescheitert = true; }
+    void programmBeenden() override { gescheitert = true; }
+    void nachrichtenVerarbeiten() override {}
+    void zaehlerAnzeigen(bool, const std::string&) override {}
+    Antwort meldung(Meldungsart, const std::string&, const std::string&) override
+    {
+        gescheitert = true;
+        return Antwort::Ok;
+    }
+    bool zahlAbfragen(const std::string&, int, int, int, int&) override
+    {
+        gescheitert = true;
+        return false;
+    }
+    std::string gueltigkeitsText() const override { return echt_.gueltigkeitsText(); }
+    std::string datumsText(double tag) const override { return echt_.datumsText(tag); }
+
+private:
+    Laufbedienung& echt_;
+};
+
+} // namespace
+
+bool Hauptprozedur::bildNachzeichenbar() const
+{
+    if (!z_.LaufAktiv || z_.Startphase || z_.Abbruch || z_.DatenOnlyLauf)
+        return false;
+    if (!regeln_.leeren || regeln_.ohneBild || regeln_.ohneFortschritt)
+        return false;
+    return !(k_.drehungDerFiguren && std::max(z_.KonjIndex, z_.OppoIndex) > z_.FigurenAnzahl);
+}
+
+bool Hauptprozedur::bildNachzeichnen(figures::Zeichenflaeche& ziel)
+{
+    if (!bildNachzeichenbar())
+        return false;
+    const Laufzustand gerettet = z_;
+    // Between two iterations the step has moved on past the frame shown,
+    // except for a complete figure, which was stepped back to it already.
+    if (!z_.FigurFertig || z_.PauseAktiv || !regeln_.fertigZurueck)
+        Pausenfunktion();
+    // Paused: the frame writes no rows and marks no event new.
+    z_.PauseAktiv = true;
+    z_.AktuellerTag = z_.Starttag + z_.Schritt * z_.Schrittweite;
+    ansichtAbgleichen();
+    StilleBedienung still(*this);
+    bool ok = true;
+    try {
+        ziel.fuellen(k_.intFarbeHintergrund);
+        Laufdienste d{z_,
+                      k_,
+                      speicher_,
+                      still,
+                      ziel,
+                      ansicht ? *ansicht : eigeneAnsicht_,
+                      einstellungen ? einstellungen->aktuell() : standardEinstellungen_,
+                      rechner.get(),
+                      nullptr};
+        lauf_->schritt(d);
+    } catch (const figures::FlaecheVerloren&) {
+        ok = false;
+    }
+    z_ = gerettet;
+    ansichtAbgleichen();
+    return ok && !still.gescheitert;
+}
+
+// ---------------------------------------------------------------------------
 // Services of the runs
 
 void Hauptprozedur::sofortAbbrechen()

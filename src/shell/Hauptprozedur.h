@@ -58,6 +58,19 @@ public:
     // Something the user steers changed (slider, zoom): restarts the idle time.
     void ruhezeitStempeln();
 
+    // Draws the frame the window shows once more onto `ziel` (the picture
+    // in another format): the pause's redraw of the same step, onto another
+    // surface and without its traces: afterwards the run state is as
+    // before, no data row was written, no event marked new, no message
+    // processed. False when there is no such frame (see bildNachzeichenbar)
+    // or the frame failed on `ziel`.
+    bool bildNachzeichnen(figures::Zeichenflaeche& ziel);
+    // A frame can be drawn again: a run is under way (Beenden released its
+    // arrays), outside the start phase, and it draws a whole picture every
+    // frame; not while kept figures turn (their redraw would move them on,
+    // so the paused loop does not draw them either).
+    bool bildNachzeichenbar() const;
+
     // The rules of the run under way (of the last run when idle).
     const Laufregeln& regeln() const { return regeln_; }
     // The centre may be dragged now.

@@ -110,7 +110,7 @@ void QtZeichenflaeche::flip()
         beimFlip_(bild_);
 }
 
-void QtZeichenflaeche::stift(figures::Farbe farbe, int breite, figures::Stiftstil stil)
+QPen QtZeichenflaeche::stiftAus(figures::Farbe farbe, int breite, figures::Stiftstil stil)
 {
     Qt::PenStyle s = Qt::SolidLine;
     switch (stil) {
@@ -121,10 +121,16 @@ void QtZeichenflaeche::stift(figures::Farbe farbe, int breite, figures::Stiftsti
     case figures::Stiftstil::StrichPunktPunkt: s = Qt::DashDotDotLine; break;
     case figures::Stiftstil::Keiner: s = Qt::NoPen; break;
     }
-    stift_ = QPen(zuQColor(farbe), qMax(0, breite), s, Qt::RoundCap, Qt::RoundJoin);
+    QPen stift(zuQColor(farbe), qMax(0, breite), s, Qt::RoundCap, Qt::RoundJoin);
     // Width 1 is a cosmetic one-pixel pen, as on the original surface.
     if (breite <= 1)
-        stift_.setWidth(0);
+        stift.setWidth(0);
+    return stift;
+}
+
+void QtZeichenflaeche::stift(figures::Farbe farbe, int breite, figures::Stiftstil stil)
+{
+    stift_ = stiftAus(farbe, breite, stil);
 }
 
 void QtZeichenflaeche::pinsel(figures::Farbe farbe, figures::Pinselstil stil)
@@ -419,14 +425,20 @@ void QtZeichenflaeche::linien(const std::vector<figures::Punkt>& punkte)
         position_ = QPoint(punkte.back().x, punkte.back().y);
 }
 
-void QtZeichenflaeche::schrift(const figures::Schrift& s)
+QFont QtZeichenflaeche::schriftAus(const figures::Schrift& s)
 {
     QString familie = sansFamilie();
     if (s.name == "wingdings" || s.name == "Symbol" || s.name == "Tierkreis")
         familie = symbolFamilie();
-    schrift_ = QFont(familie);
-    schrift_.setPointSize(qMax(1, s.groesse));
-    schrift_.setBold(s.fett);
+    QFont f(familie);
+    f.setPointSize(qMax(1, s.groesse));
+    f.setBold(s.fett);
+    return f;
+}
+
+void QtZeichenflaeche::schrift(const figures::Schrift& s)
+{
+    schrift_ = schriftAus(s);
     schriftFarbe_ = zuQColor(s.farbe);
 }
 
@@ -456,7 +468,7 @@ int QtZeichenflaeche::textHoehe(const std::string&)
     return fm.height();
 }
 
-const QImage* QtZeichenflaeche::sternbild(int nr) const
+const QImage* QtZeichenflaeche::sternbild(int nr)
 {
     static std::array<QImage, 3> bilder;
     static std::array<bool, 3> geladen{};

@@ -65,6 +65,12 @@ public:
     // zodiac glyphs.
     static QString sansFamilie();
     static QString symbolFamilie();
+    // The canvas's pen, font and star pictures as Qt objects, for other
+    // canvases that must look the same (a width of 1 is the cosmetic
+    // one-pixel pen; black pixels of a star picture are transparent).
+    static QPen stiftAus(figures::Farbe farbe, int breite, figures::Stiftstil stil);
+    static QFont schriftAus(const figures::Schrift& s);
+    static const QImage* sternbild(int nr);
 
 private:
     QPainter& maler();
@@ -74,7 +80,6 @@ private:
     QPainter& skizzenMaler(const QRect& bereich);
     void skizzeUebernehmen();
     QRect stiftRahmen(const QRect& r) const;
-    const QImage* sternbild(int nr) const;
 
     QImage bild_;
     std::unique_ptr<QPainter> maler_;
