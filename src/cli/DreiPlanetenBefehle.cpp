@@ -1,0 +1,288 @@
+// velmora-cli render three-planets: the three-planet representation run
+// headlessly with the program's own preparation and frames; the last frame
+// (and optionally every k-th) saved as PNG.
+#include "astro/Gueltigkeit.h"
+#include "cli/Befehle.h"
+#include "cli/Offscreen.h"
+#include "cli/Rechnerkontext.h"
+
+#include "figures/DreiPlaneten.h"
+#include "shell/QtZeichenflaeche.h"
+#include "sprache/Sprache.h"
+
+#include <QDir>
+#include <QImage>
+#include <QString>
+
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+bool ganzLesen(const std::string& text, int& wert)
+{
+    long long w = 0;
+    if (!cli::ganzzahlLesen(text, w) || w < -2147483647LL || w > 2147483647LL)
+        return false;
+    wert = static_cast<int>(w);
+    return true;
+}
+
+const char* const Aufruf =
+    "render three-planets --planets P1,P2,P3 [--centre sun|1|2|3] [--pair 12|13|23] [--opposition]\n"
+    "        [--link-lines 12|13|23|none] [--planetocentric-lines] [--midpoints|--centres-of-gravity]\n"
+    "        [--points-mode points|polyline|both] [--outer-positions] [--outer-lines] [--other-positions]\n"
+    "        [--other-lines] [--every K] [--triangle] [--orbits] [--from DAY] [--events N] [--immediate]\n"
+    "        [--kept N] [--high] [--precession] [--size WxH] [--rot X,Y,Z] [--zoom Z]\n"
+    "        [--zodiac signs|constellations] [--stars 0|1|2] [--legend] [--scale] [--au] [--sun] [--mark]\n"
+    "        [--rows] [--lang de|en] [--frames DIR [--every-frame K]] --out FILE.png\n"
+    "  Planets are body numbers (1 Mercury .. 9 Pluto, 10 .. 21 minor planets); the first three in\n"
+    "  number order are planets 1, 2, 3. The figure runs until N events of the driving pair (--pair,\n"
+    "  conjunctions or with --opposition oppositions) have passed; --immediate draws them in one frame.\n"
+    "  --every K takes every K-th event (with the positions or lines of the planet outside the pair).\n"
+    "  --kept N keeps the last N figures turning ('Drehung der Figuren'). --rows prints the data rows.";
+
+bool PaarLesen(const std::string& w, int& paar)
+{
+    if (w == "12")
+        paar = 0;
+    else if (w == "13")
+        paar = 1;
+    else if (w == "23")
+        paar = 2;
+    else
+        return false;
+    return true;
+}
+
+int renderDreiPlaneten(const cli::Argumente& args)
+{
+    figures::DreiPlanetenEingabe e;
+    e.koerper.fill(false);
+    e.bahnen = false;
+    figures::DreiPlanetenRahmen r;
+    figures::DreiPlanetenlauf lauf;
+    std::string aus, bilderOrdner;
+    int breite = 1280, hoehe = 800, ereignisse = 20, jedes = 1;
+    double rot[3] = {0, 0, 0};
+    double zoom = 1.0;
+    bool hoch = false, zeilen = false, planetenDa = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hatWert = i + 1 < args.size();
+        if (const int b = cli::bildoptionLesen(args, i, zoom, r.tierkreis, r.sterne, lauf.bahnpunkteFaktor); b != 0) {
+            if (b < 0)
+                return 2;
+            continue;
+        }
+        if (a == "--help") {
+            std::printf("%s\n", Aufruf);
+            return 0;
+        } else if (a == "--out" && hatWert) {
+            aus = args[++i];
+        } else if (a == "--frames" && hatWert) {
+            bilderOrdner = args[++i];
+        } else if (a == "--every-frame" && hatWert) {
+            if (!ganzLesen(args[++i], jedes) || jedes < 1)
+                return cli::fehler("--every-frame wants a whole number of at least 1");
+        } else if (a == "--planets" && hatWert) {
+            std::stringstream ss(args[++i]);
+            std::string teil;
+            int n = 0;
+            while (std::getline(ss, teil, ',')) {
+                int b = 0;
+                if (!ganzLesen(teil, b) || b < 1 || b > 21 || e.koerper[static_cast<size_t>(b)])
+                    return cli::fehler("--planets wants three different body numbers 1..21, e.g. 2,3,4");
+                e.koerper[static_cast<size_t>(b)] = true;
+                e.kleinplaneten = e.kleinplaneten || b > 9;
+                ++n;
+            }
+            if (n != 3)
+                return cli::fehler("--planets wants three different body numbers 1..21, e.g. 2,3,4");
+            planetenDa = true;
+        } else if (a == "--centre" && hatWert) {
+            const std::string& w = args[++i];
+            if (w == "sun" || w == "0")
+                e.zentrum = 0;
+            else if (w == "1" || w == "2" || w == "3")
+                e.zentrum = w[0] - '0';
+            else
+                return cli::fehler("--centre wants sun, 1, 2 or 3 (planet 1 .. 3)");
+        } else if (a == "--pair" && hatWert) {
+            if (!PaarLesen(args[++i], e.konjunktionspaar))
+                return cli::fehler("--pair wants 12, 13 or 23");
+        } else if (a == "--link-lines" && hatWert) {
+            const std::string& w = args[++i];
+            if (w == "none")
+                e.keineRaumgeraden = true;
+            else if (!PaarLesen(w, e.raumgeradenpaar))
+                return cli::fehler("--link-lines wants 12, 13, 23 or none");
+        } else if (a == "--every" && hatWert) {
+            if (!ganzLesen(args[++i], e.jedeKte) || e.jedeKte < 1 || e.jedeKte > 25)
+                return cli::fehler("--every wants a whole number 1..25");
+        } else if (a == "--from" && hatWert) {
+            if (!cli::zahlLesen(args[++i], e.starttag))
+                return cli::fehler("--from wants a day number, e.g. 0 or -1234.5");
+        } else if (a == "--events" && hatWert) {
+            if (!ganzLesen(args[++i], ereignisse) || ereignisse < 1 || ereignisse > 10000)
+                return cli::fehler("--events wants a whole number 1..10000");
+        } else if (a == "--kept" && hatWert) {
+            if (!ganzLesen(args[++i], lauf.figurenAnzahl) || lauf.figurenAnzahl < 1 || lauf.figurenAnzahl > 1000)
+                return cli::fehler("--kept wants a whole number 1..1000");
+            lauf.drehung = true;
+        } else if (a == "--size" && hatWert) {
+            if (!cli::groesseLesen(args[++i], breite, hoehe))
+                return cli::fehler("--size wants WxH, e.g. 1280x800");
+        } else if (a == "--rot" && hatWert) {
+            std::stringstream ss(args[++i]);
+            std::string teil;
+            int k = 0;
+            while (std::getline(ss, teil, ',') && k < 4) {
+                double w = 0;
+                if (!cli::zahlLesen(teil, w) || w < -180 || w > 180)
+                    return cli::fehler("--rot wants three angles in degrees between -180 and 180, e.g. 60,30,0");
+                if (k < 3)
+                    rot[k] = w;
+                ++k;
+            }
+            if (k != 3)
+                return cli::fehler("--rot wants three angles in degrees, e.g. 60,30,0");
+        } else if (a == "--points-mode" && hatWert) {
+            const std::string& w = args[++i];
+            if (w == "points")
+                r.mittelpunktmodus = figures::Mittelpunktmodus::Punkte;
+            else if (w == "polyline")
+                r.mittelpunktmodus = figures::Mittelpunktmodus::Linienzug;
+            else if (w == "both")
+                r.mittelpunktmodus = figures::Mittelpunktmodus::LinieUndPunkte;
+            else
+                return cli::fehler("--points-mode wants points, polyline or both");
+        } else if (a == "--opposition") {
+            e.opposition = true;
+        } else if (a == "--planetocentric-lines") {
+            e.raumgeradenPlanetozentrisch = true;
+        } else if (a == "--midpoints") {
+            e.mittelpunkte = 0;
+        } else if (a == "--centres-of-gravity") {
+            e.mittelpunkte = 1;
+        } else if (a == "--outer-positions") {
+            e.positionenAussen = true;
+        } else if (a == "--outer-lines") {
+            e.linienAussen = true;
+        } else if (a == "--other-positions") {
+            e.positionenNicht = true;
+        } else if (a == "--other-lines") {
+            e.linienNicht = true;
+        } else if (a == "--triangle") {
+            e.dreieck = true;
+        } else if (a == "--orbits") {
+            e.bahnen = true;
+        } else if (a == "--immediate") {
+            lauf.sofort = true;
+        } else if (a == "--legend") {
+            r.legende = true;
+        } else if (a == "--scale") {
+            r.massstab = true;
+        } else if (a == "--au") {
+            r.astronomischeEinheiten = true;
+        } else if (a == "--sun") {
+            r.sonneZentrum = true;
+        } else if (a == "--mark") {
+            r.zentrumMarkieren = true;
+        } else if (a == "--high") {
+            hoch = true;
+        } else if (a == "--precession") {
+            lauf.mitPraezession = true;
+        } else if (a == "--rows") {
+            zeilen = true;
+        } else {
+            return cli::fehler("render three-planets: unknown or incomplete argument '" + a + "'");
+        }
+    }
+    if (aus.empty())
+        return cli::fehler("render three-planets: --out FILE.png is required");
+    if (!planetenDa)
+        return cli::fehler("render three-planets: --planets is required");
+    std::array<int, 3> planeten{};
+    figures::DreiPlanetenKoerper(e, planeten);
+    std::vector<int> koerper(planeten.begin(), planeten.end());
+    auto rechner = cli::rechnerFuer(hoch, koerper);
+    if (!rechner)
+        return cli::fehler("render three-planets: " + cli::statusText(rechner.status()));
+    for (int k : koerper)
+        if (!rechner->verfuegbar(k, hoch))
+            return cli::fehler("render three-planets: no position route for body " + std::to_string(k) +
+                               (hoch ? " at high accuracy" : " at normal accuracy (try --high)"));
+    astro::Rechenoptionen optionen;
+    optionen.HoheGenauigkeit = hoch;
+    optionen.MitPraezession = lauf.mitPraezession;
+    lauf.hoheGenauigkeit = hoch;
+    lauf.gueltigkeitsgrenze = hoch ? astro::GrenzeHoheGenauigkeit : astro::GrenzeNormal;
+    lauf.konstellationsgrenze = ereignisse;
+    lauf.sofortAnzahl = ereignisse;
+
+    cli::OffscreenAnwendung anwendung;
+    if (!bilderOrdner.empty() && !QDir().mkpath(QString::fromStdString(bilderOrdner)))
+        return cli::fehler("cannot create '" + bilderOrdner + "'");
+    shell::QtZeichenflaeche flaeche(breite, hoehe);
+    figures::Ansicht ansicht;
+    ansicht.GroesseSetzen(breite, hoehe);
+    ansicht.WinkelSetzenGrad(rot[0], rot[1], rot[2]);
+    ansicht.Zoom = zoom;
+    const figures::Einstellungssatz einstellungen;
+    astro::Zeilenspeicher speicher;
+    astro::Datenausgabe daten;
+    daten.zielSetzen(&speicher);
+    r.sonneZentrum = r.sonneZentrum && e.zentrum == 0;
+
+    figures::DreiPlaneten figur;
+    try {
+        astro::Rechenoptionen normal = optionen;
+        normal.HoheGenauigkeit = false;
+        astro::Status s = figur.vorbereiten(e, lauf, ansicht, figures::PositionsfunktionAus(*rechner, optionen),
+                                            hoch ? figures::PositionsfunktionAus(*rechner, normal)
+                                                 : figures::Positionsfunktion{});
+        if (!s)
+            return cli::fehler("render three-planets: " + cli::statusText(s));
+        if (zeilen)
+            daten.Beschriftung(figur.kopfangaben(sprache::aktuelleSprache()));
+        // Steps until the events have passed (kept figures: as many again
+        // as are kept, so that they turn), one frame at the end.
+        figures::DreiPlanetenZaehler c;
+        const int ziel = lauf.drehung ? ereignisse : figur.konstellationszahl();
+        long long schritte = 0;
+        int bilder = 0;
+        while (s && !lauf.sofort && c.konjIndex < ziel && schritte < 20000000) {
+            const bool bild = !bilderOrdner.empty() && schritte % jedes == 0;
+            s = figur.bahnenErneuern(c.schritt, false, ansicht);
+            if (s)
+                s = figur.schritt(c, bild ? &flaeche : nullptr, ansicht, einstellungen, r, zeilen ? &daten : nullptr);
+            if (s && bild) {
+                char name[40];
+                std::snprintf(name, sizeof name, "/three-planets_%05d.png", bilder++);
+                if (!flaeche.bild().save(QString::fromStdString(bilderOrdner + name), "PNG"))
+                    return cli::fehler("cannot write '" + bilderOrdner + name + "'");
+            }
+            ++c.schritt;
+            ++schritte;
+        }
+        if (s) {
+            c.schritt = std::max(c.schritt - 1, 0);
+            s = figur.schritt(c, &flaeche, ansicht, einstellungen, r, lauf.sofort && zeilen ? &daten : nullptr);
+        }
+        if (!s)
+            return cli::fehler("render three-planets: " + cli::statusText(s));
+    } catch (const figures::Bereichsfehler&) {
+        return cli::fehler("render three-planets: the figure does not fit the pixel range (zoom too large?)");
+    }
+    for (const std::string& z : speicher.zeilen)
+        std::printf("%s\n", z.c_str());
+    flaeche.flip();
+    if (!flaeche.bild().save(QString::fromStdString(aus), "PNG"))
+        return cli::fehler("cannot write '" + aus + "'");
+    return 0;
+}
+
+} // namespace
+
+static cli::RenderRegistrierung dreiPlaneten("three-planets", renderDreiPlaneten);
