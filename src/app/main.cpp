@@ -1,6 +1,7 @@
 // Program entry of the desktop program: load the planet theory, create the
 // windows in their order, run the message loop.
 #include "astro/Zeit.h"
+#include "output/Ausgabebefehle.h"
 #include "shell/TForm1.h"
 #include "ui/DatenausgabeMenues.h"
 #include "ui/Darstellungen.h"
@@ -54,6 +55,9 @@ int main(int argc, char** argv)
     // Representation commands (menu states) and the help menu.
     new ui::Darstellungsbefehle(form1, *menuebefehle, *darstellungen, &datenausgabeMenues);
     new ui::Hilfemenue(form1, *menuebefehle);
+    // "Bild speichern" and "Drucken ..." (their items are built by the menu
+    // commands above).
+    new output::Ausgabebefehle(form1);
     // Without a window manager "maximised" is not honoured: start with the
     // whole available screen anyway.
     if (QScreen* s = QGuiApplication::primaryScreen())
