@@ -163,33 +163,20 @@ astro::Status DreiPlaneten::vorbereiten(const DreiPlanetenEingabe& e, const Drei
     cacheGueltig_ = false;
     neuaufbauten_ = 0;
 
-    // The events: one k-th synodic period after another; one before the
-    // start begins the search again a little later.
+    // The events: one k-th synodic period after another.
     const int zuRechnen = lauf_.drehung ? std::min(anzahl, lauf_.figurenAnzahl + 1) : anzahl;
-    gefunden_ = 0;
-    double t = t0_;
-    int neustarts = 0;
-    for (int i = 0; i < zuRechnen; ++i) {
-        if (lauf_.abbruch && lauf_.abbruch())
-            return astro::Status::Fehlschlag(astro::Fehler::Abgebrochen);
+    const auto zuweisung = [&](int i, double t) {
         if (lauf_.fortschritt && i % 10 == 0)
             lauf_.fortschritt(i);
-        const astro::Status s = zuweisen(i, t);
-        if (!s) {
-            if (s.fehler == astro::Fehler::AusserhalbGueltigkeit)
-                break;
-            return s;
-        }
-        if (tage_[I(i)] < t0_ && neustarts < lauf_.neustarts) {
-            ++neustarts;
-            t = t0_ + neustarts * synodisch_ / 100.0;
-            i = -1;
-            gefunden_ = 0;
-            continue;
-        }
-        gefunden_ = i + 1;
-        t = tage_[I(i)] + ks;
-    }
+        return zuweisen(i, t);
+    };
+    const auto tag = [&](int i) { return tage_[I(i)]; };
+    const auto abbruch = [&] { return lauf_.abbruch && lauf_.abbruch(); };
+    astro::Status fehler = astro::Status::Ok();
+    gefunden_ = EreignisseVorausberechnen(zuRechnen, t0_, ks, synodisch_ / 100.0, lauf_.neustarts, zuweisung, tag,
+                                          abbruch, fehler);
+    if (!fehler)
+        return fehler;
 
     bahnen_.dimensionieren(lauf.bahnpunkteFaktor);
     erneuerung_.zuruecksetzen();

@@ -1,5 +1,7 @@
 #include "figures/Ereignisse.h"
 
+#include <algorithm>
+
 namespace figures {
 
 int NaechsterEreignisIndex(bool drehung, int figurenAnzahl, int zaehler)
@@ -41,6 +43,46 @@ int EreignissePassieren(Ereignislage& l, std::span<const double> tage, int& zaeh
             break;
     }
     return passiert;
+}
+
+int EreignisseVorausberechnen(int anzahl, double t0, double abstand, double neustartSchritt, int neustarts,
+                              Ereigniszuweisung zuweisen, Ereignistag tag, Verweis<bool()> abbruch,
+                              astro::Status& fehler)
+{
+    fehler = astro::Status::Ok();
+    int gefunden = 0, r = 0;
+    double t = t0;
+    for (int i = 0; i < anzahl; ++i) {
+        if (abbruch && abbruch()) {
+            fehler = astro::Status::Fehlschlag(astro::Fehler::Abgebrochen);
+            return gefunden;
+        }
+        const astro::Status s = zuweisen(i, t);
+        if (!s) {
+            if (s.fehler != astro::Fehler::AusserhalbGueltigkeit) {
+                fehler = s;
+                return gefunden;
+            }
+            if (i > 0 || r >= neustarts)
+                return gefunden;
+            // The search fell below the range from its first window: a
+            // quarter period later it starts inside the next one.
+            ++r;
+            t = t0 + r * std::max(neustartSchritt, abstand / 4);
+            i = -1;
+            continue;
+        }
+        if (tag(i) < t0 && r < neustarts) {
+            ++r;
+            t = t0 + r * neustartSchritt;
+            i = -1;
+            gefunden = 0;
+            continue;
+        }
+        gefunden = i + 1;
+        t = tag(i) + abstand;
+    }
+    return gefunden;
 }
 
 } // namespace figures

@@ -4,6 +4,7 @@
 // against the days of an event array. Plain code over the few values of the
 // run it needs, so the window's runs and velmora-cli count alike.
 
+#include "astro/Ergebnis.h"
 #include "figures/Verweis.h"
 
 #include <span>
@@ -48,5 +49,20 @@ int NaechsterEreignisIndex(bool drehung, int figurenAnzahl, int zaehler);
 // of events passed.
 int EreignissePassieren(Ereignislage& lage, std::span<const double> tage, int& zaehler, Ereigniszaehlung art,
                         Ereigniszeile zeile, Figurnachruecken nachruecken = {});
+
+// The pre-calculation of a run's events: zuweisen(i, t) finds event i at
+// or after t and stores it, tag(i) is its day. The next search starts
+// `abstand` after the event found. An event before the start (the search
+// found the one of the window it began in) starts the loop again at i = 0
+// from t0 + r x neustartSchritt, r counting the restarts (at most
+// `neustarts`). A search that runs out of the validity range ends the
+// events there, except at the very beginning, where it too starts again a
+// little later. Returns the number of events found; another failure or an
+// abort is left in `fehler`.
+using Ereigniszuweisung = Verweis<astro::Status(int index, double tag)>;
+using Ereignistag = Verweis<double(int index)>;
+int EreignisseVorausberechnen(int anzahl, double t0, double abstand, double neustartSchritt, int neustarts,
+                              Ereigniszuweisung zuweisen, Ereignistag tag, Verweis<bool()> abbruch,
+                              astro::Status& fehler);
 
 } // namespace figures

@@ -312,33 +312,16 @@ astro::Status ZweiPlaneten::zuweisen(Ereignisspeicher& sp, bool konjunktion, int
 astro::Status ZweiPlaneten::ereignisseBerechnen(bool konjunktion)
 {
     Ereignisspeicher& sp = konjunktion ? konj_ : oppo_;
-    sp.gefunden = 0;
-    const int anzahl = std::min(konstellationszahl_, static_cast<int>(sp.tage.size()));
-    double t = t0_;
-    int neustarts = 0;
-    for (int k = 0; k < anzahl; ++k) {
-        if (Abgebrochen(lauf_))
-            return astro::Status::Fehlschlag(astro::Fehler::Abgebrochen);
-        const astro::Status s = zuweisen(sp, konjunktion, k, t);
-        if (!s) {
-            // The validity limit ends the events, not the run.
-            if (s.fehler == astro::Fehler::AusserhalbGueltigkeit)
-                break;
-            return s;
-        }
-        const double tag = sp.tage[I(k)];
-        if (tag < t0_ && neustarts < lauf_.neustarts) {
-            // An event before the start: the loop starts again a little later.
-            ++neustarts;
-            t = t0_ + neustarts * synodisch_ / 100.0;
-            k = -1;
-            sp.gefunden = 0;
-            continue;
-        }
-        sp.gefunden = k + 1;
-        t = tag + synodisch_;
-    }
-    return astro::Status::Ok();
+    int anzahl = std::min(konstellationszahl_, static_cast<int>(sp.tage.size()));
+    if (lauf_.drehung)
+        anzahl = std::min(anzahl, lauf_.figurenAnzahl + 1);
+    const auto zuweisung = [&](int i, double t) { return zuweisen(sp, konjunktion, i, t); };
+    const auto tag = [&](int i) { return sp.tage[I(i)]; };
+    const auto abbruch = [&] { return Abgebrochen(lauf_); };
+    astro::Status fehler = astro::Status::Ok();
+    sp.gefunden = EreignisseVorausberechnen(anzahl, t0_, synodisch_, synodisch_ / 100.0, lauf_.neustarts, zuweisung,
+                                            tag, abbruch, fehler);
+    return fehler;
 }
 
 void ZweiPlaneten::nachruecken(Ereignisspeicher& sp, bool konjunktion)

@@ -10,6 +10,7 @@
 #include "shell/Framerregeln.h"
 #include "shell/Hauptprozedur.h"
 #include "shell/UeberblickAblauf.h"
+#include "figures/DreiPlaneten.h"
 #include "figures/ZweiPlaneten.h"
 
 #include <gtest/gtest.h>
@@ -296,5 +297,37 @@ TEST(Allokationen, ZweiPlanetenRahmenMitRaumgeradenUndSternen)
         }
         EXPECT_EQ(zaehlung.stand(), 0) << (drehung ? "kept stars" : "growing figure");
         EXPECT_GT(c.konjIndex, 3);
+    }
+}
+
+TEST(Allokationen, DreiPlanetenRahmenMitEreignissenUndBehaltenenFiguren)
+{
+    astro::Positionsrechner rechner;
+    const auto position = figures::PositionsfunktionAus(rechner, astro::Rechenoptionen{});
+    figures::Ansicht a;
+    a.GroesseSetzen(800, 600);
+    const figures::Einstellungssatz s;
+    figures::DreiPlanetenRahmen r;
+    r.mittelpunktmodus = figures::Mittelpunktmodus::LinieUndPunkte;
+    Nullflaeche flaeche;
+    for (bool drehung : {false, true}) {
+        figures::DreiPlanetenEingabe e;
+        e.mittelpunkte = 0;
+        e.positionenAussen = e.linienAussen = e.positionenNicht = e.linienNicht = e.dreieck = true;
+        figures::DreiPlanetenlauf l;
+        l.konstellationsgrenze = 30;
+        l.drehung = drehung;
+        l.figurenAnzahl = 4;
+        figures::DreiPlaneten f;
+        ASSERT_TRUE(f.vorbereiten(e, l, a, position));
+        figures::DreiPlanetenZaehler c;
+        Zaehlung zaehlung;
+        for (int n = 0; n < 6000; n += 3) {
+            c.schritt = std::max(c.schritt, n);
+            a.NeuZeichnen = n % 900 == 0;
+            ASSERT_TRUE(f.schritt(c, &flaeche, a, s, r, nullptr));
+        }
+        EXPECT_EQ(zaehlung.stand(), 0) << (drehung ? "kept figures" : "growing figure");
+        EXPECT_GT(c.konjIndex, 4);
     }
 }

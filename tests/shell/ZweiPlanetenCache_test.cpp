@@ -1,7 +1,8 @@
 // The cache of the two-planet figure on the Qt canvas: frames that only add
 // their newest step to the cache give exactly the pixels of frames that draw
 // everything again, through growth, pauses, view changes, the star and
-// mid-point layers, wide pens and kept stars.
+// mid-point layers, wide pens and kept stars; the same for three planets.
+#include "figures/DreiPlaneten.h"
 #include "figures/ZweiPlaneten.h"
 #include "shell/QtZeichenflaeche.h"
 
@@ -136,4 +137,41 @@ TEST(ZweiPlanetenCache, BehalteneSterneUndVerschwindendeSpuren)
             break;
     }
     EXPECT_GT(p.c1.konjIndex, 3);
+}
+
+TEST(DreiPlanetenCache, GleichePixelWieAllesNeuZeichnen)
+{
+    figures::DreiPlanetenEingabe e;
+    e.raumgeradenpaar = 2;
+    e.mittelpunkte = 1;
+    e.positionenAussen = e.linienAussen = e.positionenNicht = e.linienNicht = true;
+    e.dreieck = true;
+    DreiPlanetenlauf l;
+    l.konstellationsgrenze = 40;
+    DreiPlaneten mit, ohne;
+    ohne.zwischenspeicherVerwenden(false);
+    Ansicht a1, a2;
+    shell::QtZeichenflaeche f1(480, 360), f2(480, 360);
+    for (Ansicht* a : {&a1, &a2})
+        a->GroesseSetzen(480, 360);
+    ASSERT_TRUE(mit.vorbereiten(e, l, a1, Planeten()));
+    ASSERT_TRUE(ohne.vorbereiten(e, l, a2, Planeten()));
+    const Einstellungssatz s;
+    DreiPlanetenRahmen r;
+    r.mittelpunktmodus = Mittelpunktmodus::LinieUndPunkte;
+    DreiPlanetenZaehler c1, c2;
+    for (int n = 0; c1.konjIndex < 40 && n < 20000; ++n) {
+        c1.schritt = c2.schritt = n;
+        if (n == 3000) {
+            a1.WinkelSetzenGrad(50, 20, 0);
+            a2.WinkelSetzenGrad(50, 20, 0);
+        }
+        const bool bild = n % 97 == 0;
+        ASSERT_TRUE(mit.schritt(c1, bild ? &f1 : nullptr, a1, s, r, nullptr));
+        ASSERT_TRUE(ohne.schritt(c2, bild ? &f2 : nullptr, a2, s, r, nullptr));
+        if (bild) {
+            ASSERT_TRUE(f1.bild() == f2.bild()) << "step " << n;
+        }
+    }
+    EXPECT_LE(mit.neuaufbauten(), 3);
 }
