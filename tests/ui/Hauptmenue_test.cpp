@@ -127,7 +127,8 @@ struct Zeile {
         mittelAktiv, schrittModus;
 };
 const Zeile kZeilen[] = {
-    {"ZweiPlaneten", Darstellung::ZweiPlaneten, true, false, true, true, true, true, true, true, true, true},
+    // 2 planets: the mid-point items follow the dialog, "weder ... noch" at first.
+    {"ZweiPlaneten", Darstellung::ZweiPlaneten, true, false, true, true, true, true, true, true, false, true},
     {"DreiPlaneten", Darstellung::DreiPlaneten, true, true, true, true, false, true, true, true, true, false},
     {"Baryzentrum", Darstellung::Baryzentrum, false, false, true, false, true, true, false, true, false, true},
     {"Mond", Darstellung::Mond, false, true, false, false, false, true, false, false, false, false},
