@@ -1,0 +1,356 @@
+// The three-planet dialog through real clicks: the three bodies and the
+// captions that name them, a planet at the centre and back to the Sun, the
+// minor planets from the menu, the start range of the bodies, the every-k-th
+// field, conjunctions or oppositions, the menu items it follows, and the
+// run's correction of the bodies.
+#include "ui/TForm3Pl.h"
+
+#include "shell/TForm1.h"
+#include "shell/Zahlenfeld.h"
+#include "ui/Hilfe.h"
+#include "ui/Menuebefehle.h"
+#include "ui/Sprachwechsel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using shell::Menuepunkt;
+
+class Drei : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        vorher = sprache::aktuelleSprache();
+        ui::Sprachwechsel::instanz().durchlauf(sprache::Sprache::Deutsch);
+        alteStartmeldung = shell::Startfeld::meldung;
+        shell::Startfeld::meldung = [this](QWidget*, const QString&, const QString& text) { meldungen << text; };
+        d = std::make_unique<ui::TForm3Pl>(nullptr);
+        d->show();
+    }
+    void TearDown() override
+    {
+        d.reset();
+        shell::Startfeld::meldung = alteStartmeldung;
+        ui::Sprachwechsel::instanz().durchlauf(vorher);
+    }
+    static void klick(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2)); }
+    static void box(ui::TForm3Pl& f, int koerper) { klick(f.koerperBox(koerper)); }
+    static QStringList texte(std::initializer_list<QAbstractButton*> knoepfe)
+    {
+        QStringList l;
+        for (QAbstractButton* k : knoepfe)
+            l << k->text();
+        return l;
+    }
+    static QStringList paare(const ui::TForm3Pl& f)
+    {
+        return texte({f.RadioButton3P12, f.RadioButton3P13, f.RadioButton3P23});
+    }
+    static std::array<bool, 22> nur(std::initializer_list<int> koerper)
+    {
+        std::array<bool, 22> a{};
+        for (int b : koerper)
+            a[static_cast<size_t>(b)] = true;
+        return a;
+    }
+
+    sprache::Sprache vorher{};
+    std::function<void(QWidget*, const QString&, const QString&)> alteStartmeldung;
+    std::unique_ptr<ui::TForm3Pl> d;
+    QStringList meldungen;
+};
+
+// The main window with the menu commands built after the dialog, as the
+// program builds them.
+struct MitHauptfenster {
+    shell::TForm1 form1;
+    ui::TForm3Pl* dlg = new ui::TForm3Pl(&form1, &form1);
+    ui::Menuebefehle* menue = new ui::Menuebefehle(form1);
+    QAction* a(Menuepunkt p) { return form1.aktionen()[p]; }
+    void schalten(Menuepunkt p)
+    {
+        a(p)->setEnabled(true);
+        a(p)->trigger();
+    }
+};
+
+} // namespace
+
+TEST_F(Drei, DefaultsCaptionsAndTheInputRecord)
+{
+    EXPECT_EQ(ui::HilfeKontext(d->objectName()), 230);
+    EXPECT_EQ(d->windowTitle(), QStringLiteral(" Eingabe:  Darstellung 3 Planeten"));
+    EXPECT_EQ(d->koerperBox(1)->objectName(), QStringLiteral("CheckBox3PMe"));
+    EXPECT_EQ(d->koerperBox(21)->objectName(), QStringLiteral("CheckBox3PSe"));
+    EXPECT_EQ(texte({d->RadioButton1, d->RadioButton2, d->RadioButton3, d->RadioButton4}),
+              (QStringList{"Sonne", "Venus", "Erde", "Mars"}));
+    EXPECT_EQ(paare(*d), (QStringList{"Ve / Er", "Ve / Ma", "Er / Ma"}));
+    EXPECT_EQ(texte({d->RadioButton3RG12, d->RadioButton3RG13, d->RadioButton3RG23}),
+              (QStringList{"Ve - Er", "Ve - Ma", "Er - Ma"}));
+    EXPECT_EQ(texte({d->CheckBox3PV2, d->CheckBox12, d->CheckBox3PV3, d->CheckBox13}),
+              (QStringList{"äuss. Konj.-Planet", "Erde", "Nicht-Konj.-Planet", "Mars"}));
+    EXPECT_EQ(d->GroupBox6->title(), QStringLiteral(" KONJUNKTION "));
+    EXPECT_EQ(d->LabelKO->text(), QStringLiteral("Opposition"));
+    EXPECT_FALSE(d->Edit1->isEnabled());
+    EXPECT_FALSE(d->CheckBox14->isEnabled());
+    EXPECT_FALSE(d->koerperBox(10)->isEnabled());
+    EXPECT_EQ(d->GroupBoxKP->toolTip(), QStringLiteral(" Kleinplaneten können im Menü 'Extras' aktiviert werden "));
+
+    auto e = d->eingabe();
+    EXPECT_EQ(e.koerper, figures::DreiPlanetenEingabe().koerper);
+    EXPECT_EQ(e.zentrum, 0);
+    EXPECT_EQ(e.konjunktionspaar, 0);
+    EXPECT_EQ(e.raumgeradenpaar, 0);
+    EXPECT_EQ(e.mittelpunkte, 2);
+    EXPECT_EQ(e.jedeKte, 1);
+    EXPECT_TRUE(e.bahnen);
+    EXPECT_FALSE(e.opposition || e.kleinplaneten || e.dreieck || e.keineRaumgeraden);
+
+    // The name boxes name the outer planet of the driving pair and the third.
+    klick(d->RadioButton3P13);
+    EXPECT_EQ(texte({d->CheckBox12, d->CheckBox13}), (QStringList{"Mars", "Erde"}));
+    klick(d->RadioButton3P23);
+    EXPECT_EQ(texte({d->CheckBox12, d->CheckBox13}), (QStringList{"Mars", "Venus"}));
+
+    klick(d->RadioButton3RG13);
+    klick(d->CheckBoxkeineRG);
+    klick(d->punkte[1]);
+    klick(d->CheckBox3PV2);
+    klick(d->CheckBox12);
+    klick(d->CheckBox10);
+    klick(d->CheckBoxDreieck);
+    d->Edit11->setText(QStringLiteral("-"));
+    e = d->eingabe();
+    EXPECT_EQ(d->Edit11->text(), QStringLiteral("0"));
+    EXPECT_EQ(e.konjunktionspaar, 2);
+    EXPECT_EQ(e.raumgeradenpaar, 1);
+    EXPECT_EQ(e.mittelpunkte, 1);
+    EXPECT_TRUE(e.keineRaumgeraden && e.positionenAussen && e.linienAussen && e.dreieck);
+    EXPECT_FALSE(e.positionenNicht || e.linienNicht || e.bahnen);
+}
+
+TEST_F(Drei, TheFirstThreeCheckedBodiesAreThePlanets)
+{
+    box(*d, 1); // Mercury as a fourth body
+    EXPECT_EQ(d->planeten(), (std::array<int, 3>{1, 2, 3}));
+    EXPECT_EQ(paare(*d), (QStringList{"Me / Ve", "Me / Er", "Ve / Er"}));
+    EXPECT_EQ(d->RadioButton2->text(), QStringLiteral("Merkur"));
+
+    // Fewer than three: the previous three stay, the boxes are what the run
+    // reads (it corrects them).
+    box(*d, 2);
+    EXPECT_EQ(d->planeten(), (std::array<int, 3>{1, 3, 4}));
+    box(*d, 3);
+    EXPECT_EQ(d->planeten(), (std::array<int, 3>{1, 3, 4}));
+    EXPECT_EQ(d->RadioButton3P23->text(), QStringLiteral("Er / Ma"));
+    EXPECT_EQ(d->eingabe().koerper, nur({1, 4}));
+
+    d->koerperSetzen(nur({2, 3, 4}));
+    EXPECT_EQ(d->eingabe().koerper, nur({2, 3, 4}));
+    EXPECT_EQ(d->planeten(), (std::array<int, 3>{2, 3, 4}));
+    EXPECT_EQ(paare(*d), (QStringList{"Ve / Er", "Ve / Ma", "Er / Ma"}));
+
+}
+
+TEST_F(Drei, APlanetAtTheCentreAndBackToTheSun)
+{
+    klick(d->punkte[0]);
+    klick(d->RadioButton3); // the Earth
+    EXPECT_TRUE(d->punkte[2]->isChecked()) << "the first planetocentric view: \"weder ... noch\"";
+    EXPECT_TRUE(d->CheckBox13->isChecked() && d->CheckBox3PV3->isChecked());
+    EXPECT_TRUE(d->Edit1->isEnabled());
+    EXPECT_TRUE(d->CheckBox14->isEnabled());
+    EXPECT_EQ(d->CheckBox14->text(), QStringLiteral("Raumgeraden  Ve - Ma"));
+    EXPECT_EQ(texte({d->CheckBox3PV2, d->CheckBox12, d->CheckBox3PV3, d->CheckBox13}),
+              (QStringList{"inn. Nicht-Zentr.-Pl.", "Venus", "äuss. Nicht-Zentr.-Pl.", "Mars"}));
+    EXPECT_EQ(d->Label1->text(), QStringLiteral("äuss. Nicht-Zentr.-Pl. nur bei jeder ... Konjunktion"));
+    EXPECT_FALSE(d->GroupBox7->isEnabled());
+    EXPECT_FALSE(d->CheckBox10->isChecked() || d->CheckBox10->isEnabled());
+
+    // Another planet: the defaults are not set again.
+    klick(d->CheckBox13);
+    klick(d->RadioButton2);
+    EXPECT_FALSE(d->CheckBox13->isChecked());
+    EXPECT_EQ(d->CheckBox14->text(), QStringLiteral("Raumgeraden  Er - Ma"));
+    EXPECT_EQ(d->eingabe().zentrum, 1);
+
+    klick(d->RadioButton1);
+    EXPECT_FALSE(d->CheckBox3PV3->isChecked() || d->CheckBox13->isChecked());
+    EXPECT_FALSE(d->Edit1->isEnabled());
+    EXPECT_TRUE(d->GroupBox7->isEnabled());
+    EXPECT_TRUE(d->CheckBox10->isEnabled());
+    EXPECT_FALSE(d->CheckBox14->isEnabled());
+    EXPECT_EQ(d->CheckBox3PV2->text(), QStringLiteral("äuss. Konj.-Planet"));
+    EXPECT_EQ(d->Label1->text(), QStringLiteral("Nicht-Konj.-Planet nur bei jeder ... Konjunktion"));
+
+    // Around the Sun a change of the bodies keeps the marks.
+    klick(d->CheckBox3PV2);
+    box(*d, 5);
+    EXPECT_TRUE(d->CheckBox3PV2->isChecked());
+    // After the Sun a planet sets the defaults once more.
+    klick(d->RadioButton4);
+    EXPECT_TRUE(d->CheckBox13->isChecked() && d->CheckBox3PV3->isChecked());
+    EXPECT_EQ(texte({d->CheckBox12, d->CheckBox13}), (QStringList{"Venus", "Erde"}));
+}
+
+TEST_F(Drei, OnlyOuterPlanetsWidenTheStartRange)
+{
+    for (int b : {2, 3, 4})
+        box(*d, b);
+    for (int b : {5, 6, 7})
+        box(*d, b);
+    EXPECT_EQ(d->startfeld->klasse(), 1);
+    EXPECT_EQ(d->Edit11->toolTip(), QStringLiteral(" muß zwischen -18262487 und +15000000 liegen "));
+    d->Edit11->setText(QStringLiteral("-18262487"));
+    EXPECT_TRUE(meldungen.isEmpty());
+    box(*d, 8); // a fourth outer one changes nothing
+    EXPECT_EQ(d->Edit11->text(), QStringLiteral("-18262487"));
+    box(*d, 4); // Mars comes first
+    EXPECT_EQ(d->Edit11->text(), QStringLiteral("0"));
+    EXPECT_EQ(d->startfeld->klasse(), 2);
+    EXPECT_EQ(d->Edit11->toolTip(), QStringLiteral(" muß zwischen -9999999 und +7000000 liegen "));
+    d->Edit11->setText(QStringLiteral("8000000"));
+    EXPECT_EQ(d->Edit11->text(), QStringLiteral("7000000"));
+    EXPECT_EQ(meldungen.size(), 1);
+}
+
+TEST_F(Drei, EveryKthFieldTakesOneToTwentyFive)
+{
+    klick(d->CheckBox3PV3);
+    ASSERT_TRUE(d->Edit1->isEnabled());
+    auto tippen = [this](const QString& s) {
+        d->Edit1->selectAll();
+        QTest::keyClicks(d->Edit1, s);
+        return d->Edit1->text();
+    };
+    EXPECT_EQ(tippen(QStringLiteral("26")), QStringLiteral("2"));
+    EXPECT_EQ(tippen(QStringLiteral("30")), QStringLiteral("3"));
+    EXPECT_EQ(tippen(QStringLiteral("25")), QStringLiteral("25"));
+    EXPECT_EQ(tippen(QStringLiteral("0")), QStringLiteral("1"));
+    EXPECT_EQ(tippen(QStringLiteral("x-.7")), QStringLiteral("7"));
+    d->Edit1->setText(QStringLiteral("99"));
+    EXPECT_EQ(d->Edit1->text(), QStringLiteral("9"));
+    d->Edit1->setText(QStringLiteral("00"));
+    EXPECT_EQ(d->Edit1->text(), QStringLiteral("1"));
+    d->Edit1->setText(QStringLiteral("12"));
+    EXPECT_EQ(d->eingabe().jedeKte, 12);
+
+    klick(d->CheckBox3PV3);
+    EXPECT_FALSE(d->Edit1->isEnabled());
+    klick(d->CheckBox13);
+    EXPECT_TRUE(d->Edit1->isEnabled());
+}
+
+TEST_F(Drei, ConjunctionsOrOppositions)
+{
+    klick(d->ButtonKO);
+    EXPECT_EQ(d->GroupBox6->title(), QStringLiteral("OPPOSITION"));
+    EXPECT_EQ(d->LabelKO->text(), QStringLiteral("Konjunktion"));
+    EXPECT_TRUE(d->eingabe().opposition);
+    QTest::mouseClick(d->LabelKO, Qt::LeftButton); // the label switches too
+    EXPECT_EQ(d->GroupBox6->title(), QStringLiteral("KONJUNKTION"));
+    EXPECT_EQ(d->LabelKO->text(), QStringLiteral("Opposition"));
+    EXPECT_FALSE(d->eingabe().opposition);
+    klick(d->ButtonKO);
+    // The language pass keeps the choice.
+    ui::Sprachwechsel::instanz().durchlauf(sprache::Sprache::Englisch);
+    EXPECT_EQ(d->GroupBox6->title(), QStringLiteral("OPPOSITION"));
+    klick(d->ButtonKO);
+    EXPECT_EQ(d->GroupBox6->title(), QStringLiteral("CONJUNCTION"));
+}
+
+TEST_F(Drei, EnglishCaptionsFollowTheCentre)
+{
+    ui::Sprachwechsel::instanz().durchlauf(sprache::Sprache::Englisch);
+    EXPECT_EQ(d->windowTitle(), QStringLiteral(" Input: Representation 3 Planets"));
+    EXPECT_EQ(texte({d->RadioButton1, d->RadioButton3}), (QStringList{"Sun", "Earth"}));
+    EXPECT_EQ(texte({d->CheckBox3PV2, d->CheckBox12, d->CheckBox3PV3, d->CheckBox13}),
+              (QStringList{"outer conj.-planet", "Earth", "non-conj.-planet", "Mars"}));
+    EXPECT_EQ(d->Label1->text(), QStringLiteral("Non-conj.-planet only at every ... conjunction"));
+    EXPECT_EQ(d->GroupBoxKP->toolTip(),
+              QStringLiteral(" Minor planets can be activated in the menu 'Extras' (not at High accuracy) "));
+    klick(d->RadioButton2);
+    ui::Sprachwechsel::instanz().durchlauf(sprache::Sprache::Deutsch);
+    EXPECT_EQ(d->CheckBox3PV2->text(), QStringLiteral("inn. Nicht-Zentr.-Pl.")) << "the pass keeps the centre";
+    EXPECT_EQ(texte({d->CheckBox12, d->CheckBox13}), (QStringList{"Erde", "Mars"}));
+}
+
+TEST_F(Drei, MinorPlanetsFromTheMenu)
+{
+    MitHauptfenster h;
+    ui::TForm3Pl& f = *h.dlg;
+    f.show();
+    ASSERT_TRUE(h.a(Menuepunkt::Kleinplaneten1));
+    h.schalten(Menuepunkt::Kleinplaneten1);
+    EXPECT_TRUE(f.kleinplanetenAn());
+    EXPECT_TRUE(f.koerperBox(10)->isEnabled() && f.koerperBox(21)->isEnabled());
+    EXPECT_TRUE(f.GroupBoxKP->toolTip().isEmpty());
+    box(f, 2);
+    box(f, 10); // Ceres
+    EXPECT_EQ(f.planeten(), (std::array<int, 3>{3, 4, 10}));
+    EXPECT_EQ(paare(f), (QStringList{"Er / Ma", "Er / Ce", "Ma / Ce"}));
+    EXPECT_TRUE(f.eingabe().kleinplaneten);
+
+    // Jupiter, Saturn and Ceres: Ceres runs inside Jupiter, so of the pair
+    // Jupiter / Ceres Jupiter is the outer one.
+    box(f, 3);
+    box(f, 4);
+    box(f, 5);
+    box(f, 6);
+    klick(f.RadioButton3P13);
+    EXPECT_EQ(f.RadioButton3P13->text(), QStringLiteral("Ju / Ce"));
+    EXPECT_EQ(texte({f.CheckBox12, f.CheckBox13}), (QStringList{"Jupiter", "Saturn"}));
+    klick(f.RadioButton3); // Saturn at the centre: Ceres is the inner one
+    EXPECT_EQ(texte({f.CheckBox12, f.CheckBox13}), (QStringList{"Ceres", "Jupiter"}));
+    EXPECT_EQ(f.CheckBox14->text(), QStringLiteral("Raumgeraden  Ce - Ju"));
+    EXPECT_EQ(f.startfeld->klasse(), 2) << "a minor planet takes part";
+
+    // Off: Ceres keeps its mark but no longer counts.
+    h.a(Menuepunkt::Kleinplaneten1)->trigger();
+    EXPECT_FALSE(f.koerperBox(10)->isEnabled());
+    EXPECT_TRUE(f.koerperBox(10)->isChecked());
+    EXPECT_EQ(f.planeten(), (std::array<int, 3>{5, 6, 10})) << "fewer than three without Ceres: kept";
+    EXPECT_EQ(f.GroupBoxKP->toolTip(), QStringLiteral(" Kleinplaneten können im Menü 'Extras' aktiviert werden "
+                                                      "(nicht bei hoher Genauigkeit) "));
+    EXPECT_FALSE(f.eingabe().kleinplaneten);
+}
+
+TEST_F(Drei, ImmediateResultHighAccuracyAndTheMidPointItems)
+{
+    MitHauptfenster h;
+    ui::TForm3Pl& f = *h.dlg;
+    f.show(); // follows the menu items from now on
+    EXPECT_EQ(shell::Startfelder::von(&h.form1).feld(shell::Darstellung::DreiPlaneten), f.startfeld);
+
+    h.schalten(Menuepunkt::sofort1);
+    EXPECT_FALSE(f.CheckBoxDreieck->isEnabled());
+    h.a(Menuepunkt::sofort1)->trigger();
+    EXPECT_TRUE(f.CheckBoxDreieck->isEnabled());
+
+    QAction* punkteMenue = h.a(Menuepunkt::PunteLinien);
+    ASSERT_TRUE(punkteMenue);
+    klick(f.punkte[1]);
+    EXPECT_TRUE(punkteMenue->isEnabled() && h.a(Menuepunkt::Linienzug1)->isEnabled());
+    klick(f.punkte[2]);
+    EXPECT_FALSE(punkteMenue->isEnabled() || h.a(Menuepunkt::LinieundPunkte1)->isEnabled());
+
+    for (int b : {2, 3, 4, 5, 6, 7})
+        box(f, b);
+    ASSERT_EQ(f.startfeld->klasse(), 1);
+    h.schalten(Menuepunkt::Genauigkeit1);
+    EXPECT_EQ(f.startfeld->klasse(), 3);
+    EXPECT_EQ(f.Edit11->toolTip(), QStringLiteral(" muß zwischen -2600000 und +2000000 liegen "));
+    h.a(Menuepunkt::Genauigkeit1)->trigger();
+    EXPECT_EQ(f.startfeld->klasse(), 1);
+}
