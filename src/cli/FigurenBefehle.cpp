@@ -32,7 +32,7 @@ bool listeLesen(const std::string& text, std::vector<double>& werte)
 const char* const Aufruf =
     "render orbits --bodies 1,2,3,4,5,6 [--day D] [--size WxH] [--rot X,Y,Z] [--zoom Z]\n"
     "        [--zodiac signs|constellations] [--stars 0|1|2] [--legend] [--scale] [--sun] [--centre]\n"
-    "        [--coloured] [--points 1|2|4|8] [--high] [--precession] [--lang de|en] --out FILE.png";
+    "        [--coloured] [--points 1|2|4|8] [--high] [--precession] [--lang de|en] --out FILE";
 
 int renderBahnen(const cli::Argumente& args)
 {
@@ -131,9 +131,9 @@ int renderBahnen(const cli::Argumente& args)
         return cli::fehler("render orbits: the figure does not fit the pixel range (zoom too large?)");
     }
     flaeche.flip();
-    if (!flaeche.bild().save(QString::fromStdString(aus), "PNG"))
-        return cli::fehler("cannot write '" + aus + "'");
-    return 0;
+    return cli::bildSchreiben(aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
+        return static_cast<bool>(bild.zeichnen(z, ansicht, einstellungen));
+    });
 }
 
 } // namespace

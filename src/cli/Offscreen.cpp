@@ -85,3 +85,19 @@ bool groesseLesen(const std::string& text, int& breite, int& hoehe)
 }
 
 } // namespace cli
+
+namespace cli {
+
+int bildSchreiben(const std::string& aus, const QImage& bild, const output::Vektorzeichnung& nachzeichnen)
+{
+    const QString name = QString::fromStdString(aus);
+    const output::Bildformat format = output::FormatDerEndung(name).value_or(output::Bildformat::Png);
+    const output::Schreibergebnis e = output::IstVektorformat(format)
+                                          ? output::VektorSchreiben(name, format, bild.size(), nachzeichnen)
+                                          : output::RasterSchreiben(bild, name, format);
+    if (!e)
+        return fehler("cannot write '" + aus + "': " + e.grund.toStdString());
+    return 0;
+}
+
+} // namespace cli

@@ -5,6 +5,7 @@
 
 #include "cli/Befehle.h"
 #include "figures/Hintergrund.h"
+#include "output/Bilddatei.h"
 
 #include <QGuiApplication>
 
@@ -37,5 +38,12 @@ int bildoptionLesen(const Argumente& args, size_t& i, double& zoom, figures::Tie
                     int& bahnpunkteFaktor);
 
 bool groesseLesen(const std::string& text, int& breite, int& hoehe);
+
+// Writes the picture of a render command in the format of the extension of
+// `aus`: ".bmp", ".jpg" (quality 90) and ".png" (also any other name) from
+// `bild`, the surface as drawn; ".svg" and ".pdf" drawn once more by
+// `nachzeichnen` (the figure's last frame, without rows) onto a vector
+// canvas of the surface's size. Returns the exit code; errors are printed.
+int bildSchreiben(const std::string& aus, const QImage& bild, const output::Vektorzeichnung& nachzeichnen);
 
 } // namespace cli

@@ -37,9 +37,11 @@ int renderStart(const cli::Argumente& args)
     flaeche.fuellen(figures::Schwarz);
     figures::StarttextZeichnen(flaeche, 1.0);
     flaeche.flip();
-    if (!flaeche.bild().save(QString::fromStdString(aus)))
-        return cli::fehler("cannot write '" + aus + "'");
-    return 0;
+    return cli::bildSchreiben(aus, flaeche.bild(), [](figures::Zeichenflaeche& z) {
+        z.fuellen(figures::Schwarz);
+        figures::StarttextZeichnen(z, 1.0);
+        return true;
+    });
 }
 
 } // namespace
@@ -49,14 +51,16 @@ namespace cli {
 }
 
 static cli::BefehlRegistrierung registrierung(
-    "render", "render FIGURE [OPTIONS] --out FILE.png",
-    "draws a figure headlessly into a PNG (FIGURE: start; see 'render --help')",
+    "render", "render FIGURE [OPTIONS] --out FILE",
+    "draws a figure headlessly into FILE: .png (and any other name), .bmp, .jpg (quality 90), or the vector "
+    "graphics .svg and .pdf drawn by the same code (FIGURE: start; see 'render --help')",
     [](const cli::Argumente& args) -> int {
         if (args.empty() || args[0] == "--help") {
             std::string liste;
             for (const auto& [name, f] : cli::renderFiguren())
                 liste += " " + name;
             std::printf("figures:%s\n", liste.c_str());
+            std::printf("--out FILE: .png (and any other name), .bmp, .jpg (quality 90), .svg, .pdf\n");
             return args.empty() ? 2 : 0;
         }
         auto& figuren = cli::renderFiguren();

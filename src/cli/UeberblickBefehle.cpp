@@ -46,7 +46,7 @@ const char* const Aufruf =
     "render overview --bodies 1,2,3,4 [--centre 0|1..9] [--from DAY] [--steps N] [--orbits] [--coloured]\n"
     "        [--no-distances] [--moon] [--size WxH] [--rot X,Y,Z] [--zoom Z] [--zodiac signs|constellations]\n"
     "        [--stars 0|1|2] [--legend] [--scale] [--au] [--sun] [--mark] [--points 1|2|4|8] [--high] [--precession]\n"
-    "        [--rows] [--lang de|en] [--frames DIR [--every K]] --out FILE.png\n"
+    "        [--rows] [--lang de|en] [--frames DIR [--every K]] --out FILE\n"
     "  The bodies are chosen as in the free configuration: a centre planet listed among --bodies\n"
     "  also shows the Sun seen from it (disc and apparent path); --moon needs --centre 3 and --no-distances.\n"
     "  --au labels the scale bar in astronomical units; --rows prints the data rows of the steps to stdout.";
@@ -212,9 +212,14 @@ int renderUeberblick(const cli::Argumente& args)
     for (const std::string& z : speicher.zeilen)
         std::printf("%s\n", z.c_str());
     flaeche.flip();
-    if (!flaeche.bild().save(QString::fromStdString(aus), "PNG"))
-        return cli::fehler("cannot write '" + aus + "'");
-    return 0;
+    // The vector formats draw the last step once more, without rows.
+    return cli::bildSchreiben(aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
+        try {
+            return static_cast<bool>(figur.schritt(schritte - 1, &z, ansicht, einstellungen, r, nullptr));
+        } catch (const figures::Bereichsfehler&) {
+            return false;
+        }
+    });
 }
 
 } // namespace

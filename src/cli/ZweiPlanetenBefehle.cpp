@@ -35,7 +35,7 @@ const char* const Aufruf =
     "        [--no-planet1] [--no-planet2] [--immediate] [--kept N] [--high] [--precession]\n"
     "        [--size WxH] [--rot X,Y,Z] [--zoom Z] [--zodiac signs|constellations] [--stars 0|1|2]\n"
     "        [--legend] [--scale] [--au] [--sun] [--mark] [--rows] [--lang de|en]\n"
-    "        [--frames DIR [--every K]] --out FILE.png\n"
+    "        [--frames DIR [--every K]] --out FILE\n"
     "  Planets are body numbers (1 Mercury .. 9 Pluto, 10 .. 21 minor planets); the inner one becomes\n"
     "  planet 1. --step defaults to the program's proposal. --steps is the number of steps drawn (with\n"
     "  --immediate the count of 'Ergebnis sofort', the whole figure in one frame). --kept N keeps the\n"
@@ -234,6 +234,7 @@ int renderZweiPlaneten(const cli::Argumente& args)
     r.sonneZentrum = r.sonneZentrum && e.zentrum == 0;
 
     figures::ZweiPlaneten figur;
+    figures::ZweiPlanetenZaehler zuletzt; // the counters after the last frame
     try {
         astro::Status s = figur.vorbereiten(e, lauf, ansicht, figures::PositionsfunktionAus(*rechner, optionen));
         if (!s)
@@ -258,6 +259,7 @@ int renderZweiPlaneten(const cli::Argumente& args)
             if (c.schritt > n)
                 n = c.schritt;
         }
+        zuletzt = c;
         if (!s)
             return cli::fehler("render two-planets: " + cli::statusText(s));
     } catch (const figures::Bereichsfehler&) {
@@ -266,9 +268,18 @@ int renderZweiPlaneten(const cli::Argumente& args)
     for (const std::string& z : speicher.zeilen)
         std::printf("%s\n", z.c_str());
     flaeche.flip();
-    if (!flaeche.bild().save(QString::fromStdString(aus), "PNG"))
-        return cli::fehler("cannot write '" + aus + "'");
-    return 0;
+    // The vector formats draw the last frame once more: its step with the
+    // counters it left, so that no event is passed again, and without rows.
+    return cli::bildSchreiben(aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
+        figures::ZweiPlanetenZaehler c = zuletzt;
+        figures::ZweiPlanetenRahmen nochmals = r;
+        nochmals.pause = true;
+        try {
+            return static_cast<bool>(figur.schritt(c, &z, ansicht, einstellungen, nochmals, nullptr));
+        } catch (const figures::Bereichsfehler&) {
+            return false;
+        }
+    });
 }
 
 } // namespace

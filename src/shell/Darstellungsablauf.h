@@ -66,6 +66,8 @@ struct Laufregeln {
     // --- Loop ---
     bool pauseMoeglich = true;        // Pause is enabled while stepping
     bool leeren = true;               // the surface is cleared before every frame
+    bool nachzeichenbar = true;       // a frame draws the whole picture, so that it can be drawn again
+                                      // onto another surface (false: it draws over the previous frames)
     bool ohneBild = false;            // the run draws nothing: no clearing, no flip (data-only runs)
     int nachrichtenJeSchritte = 1;    // messages are processed every n-th step (always while paused or complete)
     bool selbstFlippen = false;       // the frame flips itself right after drawing

@@ -139,6 +139,7 @@ void Hauptprozedur::ausfuehren()
     if (z_.LaufAktiv)
         return; // re-entry is prevented by the locked interface; be safe anyway
     iterationen_ = 0;
+    bildDa_ = false;
     host_.laufBeginnt();
     lauf_ = ablauf(darstellung());
     if (!lauf_)
@@ -358,6 +359,7 @@ void Hauptprozedur::hauptschleife()
         zeichnenGeschuetzt([this] {
             Laufdienste d = dienste();
             lauf_->schritt(d);
+            bildDa_ = true;
         });
         if (r.selbstFlippen && !z_.ZitatSichtbar && !z_.Abbruch)
             host_.flaeche().flip();
@@ -557,16 +559,17 @@ private:
 
 bool Hauptprozedur::bildNachzeichenbar() const
 {
-    if (!z_.LaufAktiv || z_.Startphase || z_.Abbruch || z_.DatenOnlyLauf)
+    if (!z_.LaufAktiv || !bildDa_ || z_.Startphase || z_.Abbruch || z_.DatenOnlyLauf)
         return false;
-    if (!regeln_.leeren || regeln_.ohneBild || regeln_.ohneFortschritt)
+    if (!regeln_.nachzeichenbar || regeln_.ohneBild || regeln_.ohneFortschritt)
         return false;
     return !(k_.drehungDerFiguren && std::max(z_.KonjIndex, z_.OppoIndex) > z_.FigurenAnzahl);
 }
 
 bool Hauptprozedur::bildNachzeichnen(figures::Zeichenflaeche& ziel)
 {
-    if (!bildNachzeichenbar())
+    // The figures' caches belong to the window's surface.
+    if (!bildNachzeichenbar() || ziel.zwischenspeicherMoeglich())
         return false;
     const Laufzustand gerettet = z_;
     // Between two iterations the step has moved on past the frame shown,

@@ -62,13 +62,15 @@ public:
     // in another format): the pause's redraw of the same step, onto another
     // surface and without its traces: afterwards the run state is as
     // before, no data row was written, no event marked new, no message
-    // processed. False when there is no such frame (see bildNachzeichenbar)
-    // or the frame failed on `ziel`.
+    // processed. `ziel` draws without a cache (the figures' caches belong to
+    // the window's surface). False when there is no such frame (see
+    // bildNachzeichenbar) or the frame failed on `ziel`.
     bool bildNachzeichnen(figures::Zeichenflaeche& ziel);
     // A frame can be drawn again: a run is under way (Beenden released its
-    // arrays), outside the start phase, and it draws a whole picture every
-    // frame; not while kept figures turn (their redraw would move them on,
-    // so the paused loop does not draw them either).
+    // arrays) and has drawn its first frame, outside the start phase, its
+    // frames draw whole pictures (Laufregeln::nachzeichenbar); not while
+    // kept figures turn (their redraw would move them on, so the paused
+    // loop does not draw them either).
     bool bildNachzeichenbar() const;
 
     // The rules of the run under way (of the last run when idle).
@@ -136,6 +138,7 @@ private:
     figures::Einstellungssatz standardEinstellungen_;
     bool vorigerLaufDatenOnly_ = false;
     int iterationen_ = 0;
+    bool bildDa_ = false; // a frame of this run has been drawn
 };
 
 } // namespace shell
