@@ -86,9 +86,11 @@ void Vektorflaeche::linieZu(int x, int y)
 
 void Vektorflaeche::ellipse(int x1, int y1, int x2, int y2)
 {
-    // The window's canvas fills the rectangle (x1, y1) .. (x2 - 1, y2 - 1).
+    // The window's canvas strokes the ellipse of the integer rectangle
+    // (x1, y1) .. (x2 - 1, y2 - 1), whose outline Qt draws one pixel wider
+    // and higher than the rectangle: the same outline through the centres.
     werkzeuge();
-    const QRectF r(Mitte(std::min(x1, x2), std::min(y1, y2)), QSizeF(std::abs(x2 - x1) - 1, std::abs(y2 - y1) - 1));
+    const QRectF r(Mitte(std::min(x1, x2), std::min(y1, y2)), QSizeF(std::abs(x2 - x1), std::abs(y2 - y1)));
     maler_.drawEllipse(r);
 }
 
