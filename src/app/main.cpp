@@ -11,12 +11,53 @@
 #include "ui/Menuebefehle.h"
 #include "ui/EinstellungsAnbindung.h"
 #include "ui/Programmstart.h"
+#include "ui/Startzeit.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QScreen>
+
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+#ifndef VELMORA_VERSION
+#define VELMORA_VERSION "0"
+#endif
+
+namespace {
+
+void hilfe()
+{
+    std::fputs("Usage: velmora [Qt options] [--time-to-first-frame]\n"
+               "Starts the Velmora main window.\n\n"
+               "  --time-to-first-frame  print the milliseconds from process start to the first\n"
+               "                         drawn frame of the start animation, then quit\n"
+               "  --help                 this text\n"
+               "  --version              the program version\n"
+               "Qt's own options (-platform, -style, ...) are understood as well.\n",
+               stdout);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    QElapsedTimer seitMain;
+    seitMain.start();
+    bool ersteBildzeit = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            hilfe();
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("velmora " VELMORA_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--time-to-first-frame") == 0)
+            ersteBildzeit = true;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationDisplayName(QStringLiteral(" Velmora"));
@@ -62,6 +103,19 @@ int main(int argc, char** argv)
     // whole available screen anyway.
     if (QScreen* s = QGuiApplication::primaryScreen())
         form1.setGeometry(s->availableGeometry());
+    if (ersteBildzeit) {
+        // The first frame ends the measurement and the program, without the
+        // closing questions and without writing the settings.
+        QObject::connect(form1.zeichenflaecheWidget(), &shell::ZeichenWidget::erstesBild, [&seitMain] {
+            const auto prozess = ui::MillisekundenSeitProzessstart();
+            const QString zeile = QStringLiteral("first frame after %1 ms (process start), %2 ms (program entry)\n")
+                                      .arg(prozess ? QString::number(*prozess, 'f', 1) : QStringLiteral("-"))
+                                      .arg(QString::number(seitMain.nsecsElapsed() / 1.0e6, 'f', 1));
+            std::fputs(zeile.toUtf8().constData(), stdout);
+            std::fflush(stdout);
+            _exit(0);
+        });
+    }
     form1.showMaximized();
     return app.exec();
 }

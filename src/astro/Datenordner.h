@@ -1,12 +1,21 @@
 #pragma once
-// Where the program finds its Data folder (series and element files).
+// Where the programs find their files: the Data folder (series and element
+// files) and the readme and acknowledgement texts.
 //
-// Order: "Data" beside the executable (an installed or copied program), then
-// "Data" in the source tree the program was built from (VELMORA_QUELLORDNER,
-// for runs from a build directory). Plain C++, usable before any window or
-// Qt application exists.
+// The folders searched, in this order:
+//   1. the executable's own folder (the build tree, a plain copied folder):
+//      <exe>/Data, <exe>/Readme.txt;
+//   2. the install prefix's share folder, found relative to the executable
+//      so that a relocated prefix works: <exe>/../share/velmora;
+//   3. the folder named by the environment variable VELMORA_DATA_DIR (the
+//      folder holding Data/ and the texts; a Data folder itself is taken as
+//      well);
+//   4. in development builds only, the source tree the program was built
+//      from (<source>/Data, <source>/resources/texte).
+// Plain C++, usable before any window or Qt application exists.
 
 #include <string>
+#include <vector>
 
 namespace astro {
 
@@ -14,9 +23,26 @@ namespace astro {
 // Uses /proc/self/exe where available, else the folder part of `argv0`.
 std::string ProgrammOrdner(const char* argv0 = nullptr);
 
-// The first of programmOrdner/Data and <source tree>/Data that is a folder.
-// When neither exists, programmOrdner/Data (so that loading reports the
-// missing files there). An empty programmOrdner skips the first candidate.
+// The places to search. Empty members are skipped.
+struct Suchorte {
+    std::string programmOrdner;  // the executable's folder
+    std::string installTeilpfad; // from the executable's folder to share/velmora, e.g. "../share/velmora"
+    std::string umgebung;        // the value of VELMORA_DATA_DIR
+    std::string quellordner;     // the source tree (development builds only)
+};
+
+// The places of this build: the install path and source tree compiled in,
+// VELMORA_DATA_DIR read now.
+Suchorte StandardSuchorte(const std::string& programmOrdner);
+
+// The Data folder: the first candidate in the order above that is a folder.
+// When none is, programmOrdner/Data (or "Data" without a programmOrdner), so
+// that loading reports the missing files there.
+std::string DatenOrdnerFinden(const Suchorte& orte);
 std::string DatenOrdnerFinden(const std::string& programmOrdner);
+
+// The text file `name` (e.g. "Readme.txt"): the first candidate in the order
+// above that is a regular file; "" when there is none.
+std::string TextdateiFinden(const Suchorte& orte, const std::string& name);
 
 } // namespace astro

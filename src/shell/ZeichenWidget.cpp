@@ -36,6 +36,10 @@ void ZeichenWidget::paintEvent(QPaintEvent*)
         gezeichnet_ = true;
         emit erstesZeichnen();
     }
+    if (!bildGezeigt_ && !bild_.isNull()) {
+        bildGezeigt_ = true;
+        emit erstesBild();
+    }
 }
 
 void ZeichenWidget::resizeEvent(QResizeEvent*) { emit groesseGeaendert(width(), height()); }

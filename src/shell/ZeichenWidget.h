@@ -18,6 +18,8 @@ public:
 
 signals:
     void erstesZeichnen();
+    // After the first paint that showed a flipped frame.
+    void erstesBild();
     void groesseGeaendert(int breite, int hoehe);
     void mausGedrueckt(QPoint p);
     void mausBewegt(QPoint p);
@@ -33,6 +35,7 @@ protected:
 private:
     QImage bild_;
     bool gezeichnet_ = false;
+    bool bildGezeigt_ = false;
 };
 
 } // namespace shell

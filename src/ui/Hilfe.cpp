@@ -1,5 +1,6 @@
 #include "ui/Hilfe.h"
 
+#include "astro/Datenordner.h"
 #include "shell/TForm1.h"
 #include "sprache/Sprache.h"
 #include "ui/Menuebefehle.h"
@@ -160,7 +161,7 @@ TextFenster::TextFenster(QWidget* eltern, const QString& titel, const QString& t
 }
 
 Hilfemenue::Hilfemenue(shell::TForm1& form1, Menuebefehle& menue)
-    : QObject(&form1), ordner(QCoreApplication::applicationDirPath()), f_(form1), m_(menue)
+    : QObject(&form1), f_(form1), m_(menue)
 {
     fenster_ = new HilfeFenster(&f_);
     fenster_->setWindowFlag(Qt::Window, true);
@@ -219,7 +220,13 @@ void Hilfemenue::Dank1Click(bool readme)
     const bool de = deutsch();
     const QString name = readme ? (de ? QStringLiteral("Readme.txt") : QStringLiteral("ReadmeENG.txt"))
                                 : (de ? QStringLiteral("Danksagungen.txt") : QStringLiteral("DanksagungenENG.txt"));
-    QFile datei(QDir(ordner).filePath(name));
+    // Beside the program, in the installed share folder, in VELMORA_DATA_DIR
+    // (astro/Datenordner.h); a file not found anywhere opens as "".
+    const QString pfad =
+        ordner.isEmpty()
+            ? QString::fromStdString(astro::TextdateiFinden(astro::StandardSuchorte(astro::ProgrammOrdner()), name.toStdString()))
+            : QDir(ordner).filePath(name);
+    QFile datei(pfad);
     QByteArray inhalt;
     bool gelesen = datei.open(QIODevice::ReadOnly);
     if (gelesen) {

@@ -74,11 +74,12 @@ public:
     void Glossar1Click();
     void Buch1Click();
     // "Danksagungen" and "Readme-Datei": the file of the current language
-    // from the program's folder in a read-only window, or the error box.
+    // in a read-only window, or the error box. The file is searched where
+    // the Data folder is (astro/Datenordner.h).
     void Dank1Click(bool readme);
 
-    // Where the text files are looked for (the program's folder); tests
-    // point it elsewhere.
+    // The one folder to read the text files from instead of searching them
+    // (empty: search); tests point it elsewhere.
     QString ordner;
     // Shows the modal text window; tests replace it to look at it.
     std::function<void(TextFenster&)> textFensterZeigen;
