@@ -1,6 +1,6 @@
 // velmora-cli render three-planets: the three-planet representation run
 // headlessly with the program's own preparation and frames; the last frame
-// (and optionally every k-th) saved as PNG.
+// (and optionally every k-th) saved in the format of its extension.
 #include "astro/Gueltigkeit.h"
 #include "cli/Befehle.h"
 #include "cli/Offscreen.h"
@@ -35,7 +35,7 @@ const char* const Aufruf =
     "        [--other-lines] [--every K] [--triangle] [--orbits] [--from DAY] [--events N] [--immediate]\n"
     "        [--kept N] [--high] [--precession] [--size WxH] [--rot X,Y,Z] [--zoom Z]\n"
     "        [--zodiac signs|constellations] [--stars 0|1|2] [--legend] [--scale] [--au] [--sun] [--mark]\n"
-    "        [--rows] [--lang de|en] [--frames DIR [--every-frame K]] --out FILE.png\n"
+    "        [--rows] [--lang de|en] [--frames DIR [--every-frame K]] --out FILE\n"
     "  Planets are body numbers (1 Mercury .. 9 Pluto, 10 .. 21 minor planets); the first three in\n"
     "  number order are planets 1, 2, 3. The figure runs until N events of the driving pair (--pair,\n"
     "  conjunctions or with --opposition oppositions) have passed; --immediate draws them in one frame.\n"
@@ -236,6 +236,7 @@ int renderDreiPlaneten(const cli::Argumente& args)
     r.sonneZentrum = r.sonneZentrum && e.zentrum == 0;
 
     figures::DreiPlaneten figur;
+    figures::DreiPlanetenZaehler zuletzt; // the counters after the last frame
     try {
         astro::Rechenoptionen normal = optionen;
         normal.HoheGenauigkeit = false;
@@ -270,6 +271,7 @@ int renderDreiPlaneten(const cli::Argumente& args)
             c.schritt = std::max(c.schritt - 1, 0);
             s = figur.schritt(c, &flaeche, ansicht, einstellungen, r, lauf.sofort && zeilen ? &daten : nullptr);
         }
+        zuletzt = c;
         if (!s)
             return cli::fehler("render three-planets: " + cli::statusText(s));
     } catch (const figures::Bereichsfehler&) {
@@ -278,9 +280,18 @@ int renderDreiPlaneten(const cli::Argumente& args)
     for (const std::string& z : speicher.zeilen)
         std::printf("%s\n", z.c_str());
     flaeche.flip();
-    if (!flaeche.bild().save(QString::fromStdString(aus), "PNG"))
-        return cli::fehler("cannot write '" + aus + "'");
-    return 0;
+    // The vector formats draw the last frame once more with the counters it
+    // left (no event passed again) and without rows.
+    return cli::bildSchreiben(aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
+        figures::DreiPlanetenZaehler c = zuletzt;
+        figures::DreiPlanetenRahmen nochmals = r;
+        nochmals.pause = true;
+        try {
+            return static_cast<bool>(figur.schritt(c, &z, ansicht, einstellungen, nochmals, nullptr));
+        } catch (const figures::Bereichsfehler&) {
+            return false;
+        }
+    });
 }
 
 } // namespace

@@ -93,9 +93,17 @@ astro::Status DreiPlaneten::vorbereiten(const DreiPlanetenEingabe& e, const Drei
                 return z + 1;
         return 3;
     };
-    const bool aSchneller = SiderischePeriode(p_[I(konjA_)]) < SiderischePeriode(p_[I(konjB_)]);
-    zeileAussen_ = zeileVon(aSchneller ? konjB_ : konjA_);
-    zeileNicht_ = zeileVon(dritter);
+    if (e_.zentrum == 0) {
+        // The outer (slower) planet of the driving pair and the one outside it.
+        const bool aSchneller = SiderischePeriode(p_[I(konjA_)]) < SiderischePeriode(p_[I(konjB_)]);
+        zeileAussen_ = zeileVon(aSchneller ? konjB_ : konjA_);
+        zeileNicht_ = zeileVon(dritter);
+    } else {
+        // Seen from a planet: the inner and the outer of the two others.
+        const bool laSchneller = SiderischePeriode(p_[I(la)]) < SiderischePeriode(p_[I(lb)]);
+        zeileAussen_ = zeileVon(laSchneller ? la : lb);
+        zeileNicht_ = zeileVon(laSchneller ? lb : la);
+    }
     k_ = (e_.positionenNicht || e_.linienNicht) ? e_.jedeKte : 1;
 
     const double pa = SiderischePeriode(p_[I(konjA_)]), pb = SiderischePeriode(p_[I(konjB_)]);

@@ -130,6 +130,7 @@ private:
     int konjA_ = 0, konjB_ = 1;            // the driving pair (indices 0 .. 2)
     std::array<int, 3> zeilenPlanet_{};    // planet index (0 .. 2) held by rows 1 .. 3
     int zeileAussen_ = 2, zeileNicht_ = 3; // rows of the outer conjunction and the non-conjunction planet
+                                           // (seen from a planet: of the inner and the outer other one)
     int k_ = 1;                            // every k-th event
     double t0_ = 0, schrittweite_ = 1, synodisch_ = 0;
     double w1_ = 1, w2_ = 1;

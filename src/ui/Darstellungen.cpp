@@ -2,15 +2,18 @@
 
 #include "figures/Legende.h"
 #include "shell/TForm1.h"
+#include "shell/DreiPlanetenAblauf.h"
 #include "shell/UeberblickAblauf.h"
 #include "shell/ZweiPlanetenAblauf.h"
 #include "sprache/Sprache.h"
 #include "ui/Darstellungsdialog.h"
 #include "ui/TForm2Pl.h"
+#include "ui/TForm3Pl.h"
 #include "ui/TFormUe.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include <string>
@@ -72,7 +75,20 @@ Darstellungsteile ZweiPlaneten(shell::TForm1& f)
     return {std::move(ablauf), dialog};
 }
 
-constexpr char k3Pl[] = "TForm3Pl", t3Pl[] = "dialog.3pl.titel";
+Darstellungsteile DreiPlaneten(shell::TForm1& f)
+{
+    auto ablauf = std::make_unique<shell::DreiPlanetenAblauf>();
+    auto* dialog = new TForm3Pl(&f, &f);
+    ablauf->eingabeQuelle = [dialog] { return dialog->eingabe(); };
+    // Fewer than three bodies: the run takes Venus, Earth and Mars from day 0
+    // and the dialog shows them.
+    ablauf->koerperKorrigiert = [dialog](const std::array<bool, 22>& koerper) {
+        dialog->koerperSetzen(koerper);
+        dialog->Edit11->setText(QStringLiteral("0"));
+    };
+    return {std::move(ablauf), dialog};
+}
+
 constexpr char kBary[] = "TFormBary", tBary[] = "dialog.bary.titel";
 constexpr char kMond[] = "TFormMond", tMond[] = "dialog.mond.titel";
 constexpr char kRot[] = "TFormRotationen", tRot[] = "dialog.rot.titel";
@@ -92,7 +108,7 @@ const Darstellungszeile kTabelle[] = {
     {Darstellung::DreiPlaneten, "menu.3planeten", "N3Planeten1", Qt::Key_F3, figures::LegendeDreiPlaneten,
      {.sonneZentrumAktiv = J, .drehung = {N, J}, .sofort = {N, J}, .nurZuBeginn = {N, J}, .vorschlag = {{}, N},
       .kleinplanetenImmer = {{}, J}, .schrittModus = N, .mitMittelpunkten = true},
-     &Vorlaeufig<k3Pl, t3Pl>},
+     &DreiPlaneten},
     {Darstellung::Baryzentrum, "menu.baryzentrum", "Baryzentrum1", Qt::Key_F4, figures::LegendeBaryzentrum,
      {.sonneZentrumAktiv = N, .drehung = {N, N}, .sofort = {N, J}, .nurZuBeginn = {N, N}, .vorschlag = {J, J},
       .kleinplaneten = {{}, N}, .schrittModus = J},

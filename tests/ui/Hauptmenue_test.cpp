@@ -127,9 +127,9 @@ struct Zeile {
         mittelAktiv, schrittModus;
 };
 const Zeile kZeilen[] = {
-    // 2 planets: the mid-point items follow the dialog, "weder ... noch" at first.
+    // 2 and 3 planets: the mid-point items follow the dialog, "weder ... noch" at first.
     {"ZweiPlaneten", Darstellung::ZweiPlaneten, true, false, true, true, true, true, true, true, false, true},
-    {"DreiPlaneten", Darstellung::DreiPlaneten, true, true, true, true, false, true, true, true, true, false},
+    {"DreiPlaneten", Darstellung::DreiPlaneten, true, true, true, true, false, true, true, true, false, false},
     {"Baryzentrum", Darstellung::Baryzentrum, false, false, true, false, true, true, false, true, false, true},
     {"Mond", Darstellung::Mond, false, true, false, false, false, true, false, false, false, false},
     {"Rotationen", Darstellung::Rotationen, true, true, true, true, false, true, false, true, true, false},
