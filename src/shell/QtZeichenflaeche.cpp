@@ -152,8 +152,83 @@ void QtZeichenflaeche::ellipse(int x1, int y1, int x2, int y2)
 {
     // Right and bottom edges are exclusive, as on the original canvas.
     const QRect r(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
+    if (stempelZeichnen(r))
+        return;
     QPainter& p = imCache_ ? skizzenMaler(r.normalized()) : maler();
     p.drawEllipse(r);
+}
+
+bool QtZeichenflaeche::stempelZeichnen(const QRect& r)
+{
+    // Small discs with opaque solid pens, as the figures draw by the
+    // thousand: QPainter draws the disc once into a stamp, which is then set
+    // at every place (its pixels do not depend on the place, only on the
+    // size and the pens).
+    if (kantenglaettung_ || r.width() <= 0 || r.height() <= 0 || r.width() > 64 || r.height() > 64)
+        return false;
+    const bool stiftEinfach = stift_.style() == Qt::SolidLine || stift_.style() == Qt::NoPen;
+    const bool pinselEinfach = pinsel_.style() == Qt::SolidPattern || pinsel_.style() == Qt::NoBrush;
+    if (!stiftEinfach || !pinselEinfach || (stift_.style() != Qt::NoPen && stift_.color().alpha() != 255) ||
+        (pinsel_.style() != Qt::NoBrush && pinsel_.color().alpha() != 255))
+        return false;
+    const Stempelschluessel schluessel{r.width(),
+                                       r.height(),
+                                       stift_.style() == Qt::NoPen ? 0u : stift_.color().rgb(),
+                                       stift_.style() == Qt::NoPen ? -1 : stift_.width(),
+                                       pinsel_.style() == Qt::NoBrush ? 0u : pinsel_.color().rgb(),
+                                       pinsel_.style() == Qt::NoBrush};
+    Stempel* st = nullptr;
+    for (Stempel& k : stempel_)
+        if (k.schluessel == schluessel)
+            st = &k;
+    if (!st) {
+        if (stempel_.size() >= 16)
+            stempel_.erase(stempel_.begin());
+        Stempel neu;
+        neu.schluessel = schluessel;
+        neu.rand = stift_.width() + 2;
+        neu.bild = QImage(r.width() + 2 * neu.rand, r.height() + 2 * neu.rand, QImage::Format_ARGB32_Premultiplied);
+        neu.bild.fill(0);
+        QPainter p(&neu.bild);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(stift_);
+        p.setBrush(pinsel_);
+        p.drawEllipse(QRect(neu.rand, neu.rand, r.width(), r.height()));
+        p.end();
+        stempel_.push_back(std::move(neu));
+        st = &stempel_.back();
+    }
+    if (imCache_)
+        skizzeUebernehmen();
+    else
+        malerBeenden();
+    QImage& ziel = imCache_ ? cache_ : bild_;
+    const int w = ziel.width(), h = ziel.height();
+    auto* bits = reinterpret_cast<uint32_t*>(ziel.bits());
+    const int x0 = r.left() - st->rand, y0 = r.top() - st->rand;
+    const uint8_t e = ebene_;
+    for (int sy = 0; sy < st->bild.height(); ++sy) {
+        const int y = y0 + sy;
+        if (y < 0 || y >= h)
+            continue;
+        const auto* q = reinterpret_cast<const uint32_t*>(st->bild.constScanLine(sy));
+        uint32_t* zeile = bits + static_cast<size_t>(y) * static_cast<size_t>(w);
+        uint8_t* k = imCache_ ? karte_.data() + static_cast<size_t>(y) * static_cast<size_t>(w) : nullptr;
+        for (int sx = 0; sx < st->bild.width(); ++sx) {
+            const int x = x0 + sx;
+            if (x < 0 || x >= w || q[sx] == 0)
+                continue;
+            if (k) {
+                if (k[x] > e)
+                    continue;
+                k[x] = e;
+            }
+            zeile[x] = q[sx] | 0xFF000000u;
+        }
+    }
+    if (imCache_)
+        hoechsteEbene_ = std::max(hoechsteEbene_, e);
+    return true;
 }
 
 void QtZeichenflaeche::polygon(const std::vector<figures::Punkt>& punkte)

@@ -80,6 +80,8 @@ private:
     QPainter& skizzenMaler(const QRect& bereich);
     void skizzeUebernehmen();
     QRect stiftRahmen(const QRect& r) const;
+    // A small disc through a stamp drawn once by QPainter; false: not one.
+    bool stempelZeichnen(const QRect& r);
 
     QImage bild_;
     std::unique_ptr<QPainter> maler_;
@@ -97,6 +99,20 @@ private:
     bool imCache_ = false;
     uint8_t ebene_ = 1;
     uint8_t hoechsteEbene_ = 0;     // the highest layer drawn since the cache started
+    struct Stempelschluessel {
+        int breite = 0, hoehe = 0;
+        uint32_t stift = 0;
+        int stiftbreite = 0;        // -1: no pen
+        uint32_t pinsel = 0;
+        bool ohnePinsel = false;
+        bool operator==(const Stempelschluessel&) const = default;
+    };
+    struct Stempel {
+        Stempelschluessel schluessel;
+        int rand = 0;               // margin around the disc's rectangle
+        QImage bild;                // ARGB32 premultiplied, transparent outside the disc
+    };
+    std::vector<Stempel> stempel_;  // the last few stamps
     std::function<void(const QImage&)> beimFlip_;
 };
 

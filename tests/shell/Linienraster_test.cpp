@@ -4,6 +4,8 @@
 // they follow QPainter's line to within one pixel, with as many pixels.
 #include "shell/QtZeichenflaeche.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -115,3 +117,33 @@ TEST(Linienraster, AusserhalbPunkteUndAndereStifte)
 }
 
 } // namespace
+
+TEST(Scheibenstempel, GleichePixelWieQPainterAnJederStelle)
+{
+    // Small discs come from a stamp drawn once; they must be QPainter's own
+    // discs wherever they stand, across the edges too.
+    std::mt19937 zufall(7);
+    for (int stiftbreite : {1, 2, 3}) {
+        for (int radius : {1, 3, 4, 7, 12}) {
+            QtZeichenflaeche f(160, 120);
+            QImage referenz(160, 120, QImage::Format_RGB32);
+            referenz.fill(Qt::black);
+            f.fuellen(0);
+            QPainter p(&referenz);
+            QPen stift(QColor(255, 0, 0), stiftbreite <= 1 ? 0 : stiftbreite, Qt::SolidLine, Qt::RoundCap,
+                       Qt::RoundJoin);
+            p.setPen(stift);
+            p.setBrush(QColor(0, 0, 255));
+            f.stift(0x0000FF, stiftbreite, figures::Stiftstil::Durchgezogen);
+            f.pinsel(0xFF0000, figures::Pinselstil::Voll);
+            for (int i = 0; i < 60; ++i) {
+                const int x = static_cast<int>(zufall() % 180) - 10, y = static_cast<int>(zufall() % 140) - 10;
+                f.ellipse(x - radius, y - radius, x + radius, y + radius);
+                p.drawEllipse(QRect(QPoint(x - radius, y - radius), QPoint(x + radius - 1, y + radius - 1)));
+            }
+            p.end();
+            f.flip();
+            EXPECT_TRUE(f.bild() == referenz) << "pen " << stiftbreite << ", radius " << radius;
+        }
+    }
+}
