@@ -82,18 +82,19 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Tarvello)
 set(CPACK_PACKAGE_CONTACT "Velmora maintainers <maintainers@tarvello.de>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "planet positions and animated figures of the solar system")
+# The long description below the summary line; CPack indents it and turns
+# the empty line into the paragraph mark.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "planet positions and animated figures of the solar system
- Velmora computes the positions of the Sun, the planets Mercury to Pluto,
- the Moon and twelve minor planets for any date within its validity limits,
- and draws from them animated geometric figures: orbits and planetary loops,
- rosettes of link lines between two planets with the stars of their
- conjunctions, the Sun's path around the barycentre and more. The figures
- can be turned and zoomed while they grow; dates and coordinates can be
- listed and saved, images saved and printed.
- .
- The package holds the desktop program velmora and the command-line program
- velmora-cli, which prints positions and renders the figures to images.")
+    "Velmora computes the positions of the Sun, the planets Mercury to Pluto,
+the Moon and twelve minor planets for any date within its validity limits,
+and draws from them animated geometric figures: orbits and planetary loops,
+rosettes of link lines between two planets with the stars of their
+conjunctions, the Sun's path around the barycentre and more. The figures
+can be turned and zoomed while they grow; dates and coordinates can be
+listed and saved, images saved and printed.
+
+The package holds the desktop program velmora and the command-line program
+velmora-cli, which prints positions and renders the figures to images.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

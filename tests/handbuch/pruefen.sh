@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The manual pages against the programs: every command that
+# "velmora-cli --help" lists has its .SS section in velmora-cli.1, every
+# figure of "velmora-cli render --help" its .SS "render FIGURE", every
+# option of "velmora --help" appears in velmora.1, and groff formats both
+# pages without a warning.
+#   pruefen.sh VELMORA-CLI VELMORA MANDIR
+set -euo pipefail
+cli="$1"; prog="$2"; man="$3"
+fehler=0
+melden() { echo "$*" >&2; fehler=1; }
+
+befehle=$("$cli" --help | sed -n 's/^  \([a-z][a-z0-9-]*\)\( .*\)\{0,1\}$/\1/p')
+[ -n "$befehle" ] || melden "no commands read from velmora-cli --help"
+for b in $befehle; do
+  grep -qx "\.SS $b" "$man/velmora-cli.1" || melden "velmora-cli.1: no section '.SS $b' for the command $b"
+done
+
+figuren=$("$cli" render --help | sed -n 's/^figures: //p')
+[ -n "$figuren" ] || melden "no figures read from velmora-cli render --help"
+for f in $figuren; do
+  grep -qx "\.SS \"render $f\"" "$man/velmora-cli.1" || melden "velmora-cli.1: no section '.SS \"render $f\"'"
+done
+
+for o in $("$prog" --help | sed -n 's/^  \(--[a-z-]*\).*/\1/p'); do
+  grep -qF -- "$(printf '%s' "$o" | sed 's/-/\\-/g')" "$man/velmora.1" || melden "velmora.1: option $o not described"
+done
+
+for seite in velmora.1 velmora-cli.1; do
+  meldungen=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z "$man/$seite" 2>&1 || true)
+  [ -z "$meldungen" ] || melden "$seite: $meldungen"
+done
+[ $fehler -eq 0 ] && echo "manual pages complete"
+exit $fehler
