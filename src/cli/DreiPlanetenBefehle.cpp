@@ -62,11 +62,10 @@ int renderDreiPlaneten(const cli::Argumente& args)
     e.bahnen = false;
     figures::DreiPlanetenRahmen r;
     figures::DreiPlanetenlauf lauf;
-    std::string aus, bilderOrdner;
-    int breite = 1280, hoehe = 800, ereignisse = 20, jedes = 1;
-    double rot[3] = {0, 0, 0};
+    cli::Rahmenoptionen o;
+    int ereignisse = 20, jedes = 1;
     double zoom = 1.0;
-    bool hoch = false, zeilen = false, planetenDa = false;
+    bool planetenDa = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hatWert = i + 1 < args.size();
@@ -75,13 +74,14 @@ int renderDreiPlaneten(const cli::Argumente& args)
                 return 2;
             continue;
         }
+        if (const int b = cli::rahmenoptionLesen(args, i, o); b != 0) {
+            if (b < 0)
+                return 2;
+            continue;
+        }
         if (a == "--help") {
             std::printf("%s\n", Aufruf);
             return 0;
-        } else if (a == "--out" && hatWert) {
-            aus = args[++i];
-        } else if (a == "--frames" && hatWert) {
-            bilderOrdner = args[++i];
         } else if (a == "--every-frame" && hatWert) {
             if (!ganzLesen(args[++i], jedes) || jedes < 1)
                 return cli::fehler("--every-frame wants a whole number of at least 1");
@@ -130,23 +130,6 @@ int renderDreiPlaneten(const cli::Argumente& args)
             if (!ganzLesen(args[++i], lauf.figurenAnzahl) || lauf.figurenAnzahl < 1 || lauf.figurenAnzahl > 1000)
                 return cli::fehler("--kept wants a whole number 1..1000");
             lauf.drehung = true;
-        } else if (a == "--size" && hatWert) {
-            if (!cli::groesseLesen(args[++i], breite, hoehe))
-                return cli::fehler("--size wants WxH, e.g. 1280x800");
-        } else if (a == "--rot" && hatWert) {
-            std::stringstream ss(args[++i]);
-            std::string teil;
-            int k = 0;
-            while (std::getline(ss, teil, ',') && k < 4) {
-                double w = 0;
-                if (!cli::zahlLesen(teil, w) || w < -180 || w > 180)
-                    return cli::fehler("--rot wants three angles in degrees between -180 and 180, e.g. 60,30,0");
-                if (k < 3)
-                    rot[k] = w;
-                ++k;
-            }
-            if (k != 3)
-                return cli::fehler("--rot wants three angles in degrees, e.g. 60,30,0");
         } else if (a == "--points-mode" && hatWert) {
             const std::string& w = args[++i];
             if (w == "points")
@@ -179,55 +162,45 @@ int renderDreiPlaneten(const cli::Argumente& args)
             e.bahnen = true;
         } else if (a == "--immediate") {
             lauf.sofort = true;
-        } else if (a == "--legend") {
-            r.legende = true;
-        } else if (a == "--scale") {
-            r.massstab = true;
-        } else if (a == "--au") {
-            r.astronomischeEinheiten = true;
-        } else if (a == "--sun") {
-            r.sonneZentrum = true;
-        } else if (a == "--mark") {
-            r.zentrumMarkieren = true;
-        } else if (a == "--high") {
-            hoch = true;
-        } else if (a == "--precession") {
-            lauf.mitPraezession = true;
-        } else if (a == "--rows") {
-            zeilen = true;
         } else {
             return cli::fehler("render three-planets: unknown or incomplete argument '" + a + "'");
         }
     }
-    if (aus.empty())
+    r.legende = o.legende;
+    r.massstab = o.massstab;
+    r.astronomischeEinheiten = o.astronomischeEinheiten;
+    r.sonneZentrum = o.sonne;
+    r.zentrumMarkieren = o.markieren;
+    lauf.mitPraezession = o.praezession;
+    if (o.aus.empty())
         return cli::fehler("render three-planets: --out FILE.png is required");
     if (!planetenDa)
         return cli::fehler("render three-planets: --planets is required");
     std::array<int, 3> planeten{};
     figures::DreiPlanetenKoerper(e, planeten);
     std::vector<int> koerper(planeten.begin(), planeten.end());
-    auto rechner = cli::rechnerFuer(hoch, koerper);
+    auto rechner = cli::rechnerFuer(o.hoch, koerper);
     if (!rechner)
         return cli::fehler("render three-planets: " + cli::statusText(rechner.status()));
     for (int k : koerper)
-        if (!rechner->verfuegbar(k, hoch))
+        if (!rechner->verfuegbar(k, o.hoch))
             return cli::fehler("render three-planets: no position route for body " + std::to_string(k) +
-                               (hoch ? " at high accuracy" : " at normal accuracy (try --high)"));
+                               (o.hoch ? " at high accuracy" : " at normal accuracy (try --high)"));
     astro::Rechenoptionen optionen;
-    optionen.HoheGenauigkeit = hoch;
+    optionen.HoheGenauigkeit = o.hoch;
     optionen.MitPraezession = lauf.mitPraezession;
-    lauf.hoheGenauigkeit = hoch;
-    lauf.gueltigkeitsgrenze = hoch ? astro::GrenzeHoheGenauigkeit : astro::GrenzeNormal;
+    lauf.hoheGenauigkeit = o.hoch;
+    lauf.gueltigkeitsgrenze = o.hoch ? astro::GrenzeHoheGenauigkeit : astro::GrenzeNormal;
     lauf.konstellationsgrenze = ereignisse;
     lauf.sofortAnzahl = ereignisse;
 
     cli::OffscreenAnwendung anwendung;
-    if (!bilderOrdner.empty() && !QDir().mkpath(QString::fromStdString(bilderOrdner)))
-        return cli::fehler("cannot create '" + bilderOrdner + "'");
-    shell::QtZeichenflaeche flaeche(breite, hoehe);
+    if (!o.bilderOrdner.empty() && !QDir().mkpath(QString::fromStdString(o.bilderOrdner)))
+        return cli::fehler("cannot create '" + o.bilderOrdner + "'");
+    shell::QtZeichenflaeche flaeche(o.breite, o.hoehe);
     figures::Ansicht ansicht;
-    ansicht.GroesseSetzen(breite, hoehe);
-    ansicht.WinkelSetzenGrad(rot[0], rot[1], rot[2]);
+    ansicht.GroesseSetzen(o.breite, o.hoehe);
+    ansicht.WinkelSetzenGrad(o.rot[0], o.rot[1], o.rot[2]);
     ansicht.Zoom = zoom;
     const figures::Einstellungssatz einstellungen;
     astro::Zeilenspeicher speicher;
@@ -241,11 +214,11 @@ int renderDreiPlaneten(const cli::Argumente& args)
         astro::Rechenoptionen normal = optionen;
         normal.HoheGenauigkeit = false;
         astro::Status s = figur.vorbereiten(e, lauf, ansicht, figures::PositionsfunktionAus(*rechner, optionen),
-                                            hoch ? figures::PositionsfunktionAus(*rechner, normal)
+                                            o.hoch ? figures::PositionsfunktionAus(*rechner, normal)
                                                  : figures::Positionsfunktion{});
         if (!s)
             return cli::fehler("render three-planets: " + cli::statusText(s));
-        if (zeilen)
+        if (o.zeilen)
             daten.Beschriftung(figur.kopfangaben(sprache::aktuelleSprache()));
         // Steps until the events have passed (kept figures: as many again
         // as are kept, so that they turn), one frame at the end.
@@ -254,22 +227,22 @@ int renderDreiPlaneten(const cli::Argumente& args)
         long long schritte = 0;
         int bilder = 0;
         while (s && !lauf.sofort && c.konjIndex < ziel && schritte < 20000000) {
-            const bool bild = !bilderOrdner.empty() && schritte % jedes == 0;
+            const bool bild = !o.bilderOrdner.empty() && schritte % jedes == 0;
             s = figur.bahnenErneuern(c.schritt, false, ansicht);
             if (s)
-                s = figur.schritt(c, bild ? &flaeche : nullptr, ansicht, einstellungen, r, zeilen ? &daten : nullptr);
+                s = figur.schritt(c, bild ? &flaeche : nullptr, ansicht, einstellungen, r, o.zeilen ? &daten : nullptr);
             if (s && bild) {
                 char name[40];
                 std::snprintf(name, sizeof name, "/three-planets_%05d.png", bilder++);
-                if (!flaeche.bild().save(QString::fromStdString(bilderOrdner + name), "PNG"))
-                    return cli::fehler("cannot write '" + bilderOrdner + name + "'");
+                if (!flaeche.bild().save(QString::fromStdString(o.bilderOrdner + name), "PNG"))
+                    return cli::fehler("cannot write '" + o.bilderOrdner + name + "'");
             }
             ++c.schritt;
             ++schritte;
         }
         if (s) {
             c.schritt = std::max(c.schritt - 1, 0);
-            s = figur.schritt(c, &flaeche, ansicht, einstellungen, r, lauf.sofort && zeilen ? &daten : nullptr);
+            s = figur.schritt(c, &flaeche, ansicht, einstellungen, r, lauf.sofort && o.zeilen ? &daten : nullptr);
         }
         zuletzt = c;
         if (!s)
@@ -282,7 +255,7 @@ int renderDreiPlaneten(const cli::Argumente& args)
     flaeche.flip();
     // The vector formats draw the last frame once more with the counters it
     // left (no event passed again) and without rows.
-    return cli::bildSchreiben(aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
+    return cli::bildSchreiben(o.aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
         figures::DreiPlanetenZaehler c = zuletzt;
         figures::DreiPlanetenRahmen nochmals = r;
         nochmals.pause = true;

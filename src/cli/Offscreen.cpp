@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include <cstdlib>
+#include <sstream>
 
 namespace cli {
 
@@ -63,6 +64,52 @@ int bildoptionLesen(const Argumente& args, size_t& i, double& zoom, figures::Tie
         if (l != "de" && l != "en")
             return fehler("--lang wants de or en"), -1;
         sprache::setzeSprache(l == "de" ? sprache::Sprache::Deutsch : sprache::Sprache::Englisch);
+    } else {
+        return 0;
+    }
+    return 1;
+}
+
+int rahmenoptionLesen(const Argumente& args, size_t& i, Rahmenoptionen& o)
+{
+    const std::string& a = args[i];
+    const bool hatWert = i + 1 < args.size();
+    bool* schalter = a == "--legend"       ? &o.legende
+                     : a == "--scale"      ? &o.massstab
+                     : a == "--au"         ? &o.astronomischeEinheiten
+                     : a == "--sun"        ? &o.sonne
+                     : a == "--mark"       ? &o.markieren
+                     : a == "--high"       ? &o.hoch
+                     : a == "--precession" ? &o.praezession
+                     : a == "--rows"       ? &o.zeilen
+                                           : nullptr;
+    if (schalter) {
+        *schalter = true;
+        return 1;
+    }
+    if (!hatWert)
+        return 0;
+    if (a == "--out") {
+        o.aus = args[++i];
+    } else if (a == "--frames") {
+        o.bilderOrdner = args[++i];
+    } else if (a == "--size") {
+        if (!groesseLesen(args[++i], o.breite, o.hoehe))
+            return fehler("--size wants WxH, e.g. 1280x800"), -1;
+    } else if (a == "--rot") {
+        std::stringstream ss(args[++i]);
+        std::string teil;
+        int k = 0;
+        while (std::getline(ss, teil, ',') && k < 4) {
+            double w = 0;
+            if (!zahlLesen(teil, w) || w < -180 || w > 180)
+                return fehler("--rot wants three angles in degrees between -180 and 180, e.g. 60,30,0"), -1;
+            if (k < 3)
+                o.rot[k] = w;
+            ++k;
+        }
+        if (k != 3)
+            return fehler("--rot wants three angles in degrees, e.g. 60,30,0"), -1;
     } else {
         return 0;
     }

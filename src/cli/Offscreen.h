@@ -39,6 +39,19 @@ int bildoptionLesen(const Argumente& args, size_t& i, double& zoom, figures::Tie
 
 bool groesseLesen(const std::string& text, int& breite, int& hoehe);
 
+// The options of the figure renders beside the picture options: --out FILE,
+// --frames DIR, --size WxH, --rot X,Y,Z (degrees, -180 .. 180), --legend,
+// --scale, --au, --sun, --mark, --high, --precession, --rows. Reads and
+// returns like bildoptionLesen.
+struct Rahmenoptionen {
+    std::string aus, bilderOrdner;
+    int breite = 1280, hoehe = 800;
+    double rot[3] = {0, 0, 0};
+    bool legende = false, massstab = false, astronomischeEinheiten = false, sonne = false, markieren = false;
+    bool hoch = false, praezession = false, zeilen = false;
+};
+int rahmenoptionLesen(const Argumente& args, size_t& i, Rahmenoptionen& o);
+
 // Writes the picture of a render command in the format of the extension of
 // `aus`: ".bmp", ".jpg" (quality 90) and ".png" (also any other name) from
 // `bild`, the surface as drawn; ".svg" and ".pdf" drawn once more by

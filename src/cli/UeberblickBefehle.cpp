@@ -58,11 +58,10 @@ int renderUeberblick(const cli::Argumente& args)
     e.bahnen = false;
     figures::Ueberblicksrahmen r;
     figures::Ueberblickslauf lauf;
-    std::string aus, bilderOrdner;
-    int breite = 1280, hoehe = 800, schritte = 1, jedes = 1;
-    double rot[3] = {0, 0, 0};
+    cli::Rahmenoptionen o;
+    int schritte = 1, jedes = 1;
     double zoom = 1.0;
-    bool hoch = false, zeilen = false, koerperDa = false;
+    bool koerperDa = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hatWert = i + 1 < args.size();
@@ -72,13 +71,14 @@ int renderUeberblick(const cli::Argumente& args)
             continue;
         }
         std::vector<int> liste;
+        if (const int b = cli::rahmenoptionLesen(args, i, o); b != 0) {
+            if (b < 0)
+                return 2;
+            continue;
+        }
         if (a == "--help") {
             std::printf("%s\n", Aufruf);
             return 0;
-        } else if (a == "--out" && hatWert) {
-            aus = args[++i];
-        } else if (a == "--frames" && hatWert) {
-            bilderOrdner = args[++i];
         } else if (a == "--every" && hatWert) {
             if (!ganzLesen(args[++i], jedes) || jedes < 1)
                 return cli::fehler("--every wants a whole number of at least 1");
@@ -97,23 +97,6 @@ int renderUeberblick(const cli::Argumente& args)
         } else if (a == "--steps" && hatWert) {
             if (!ganzLesen(args[++i], schritte) || schritte < 1 || schritte > 50000)
                 return cli::fehler("--steps wants a whole number 1..50000");
-        } else if (a == "--size" && hatWert) {
-            if (!cli::groesseLesen(args[++i], breite, hoehe))
-                return cli::fehler("--size wants WxH, e.g. 1280x800");
-        } else if (a == "--rot" && hatWert) {
-            std::stringstream ss(args[++i]);
-            std::string teil;
-            int k = 0;
-            while (std::getline(ss, teil, ',') && k < 4) {
-                double w = 0;
-                if (!cli::zahlLesen(teil, w) || w < -180 || w > 180)
-                    return cli::fehler("--rot wants three angles in degrees between -180 and 180, e.g. 60,30,0");
-                if (k < 3)
-                    rot[k] = w;
-                ++k;
-            }
-            if (k != 3)
-                return cli::fehler("--rot wants three angles in degrees, e.g. 60,30,0");
         } else if (a == "--orbits") {
             e.bahnen = true;
         } else if (a == "--coloured") {
@@ -122,27 +105,18 @@ int renderUeberblick(const cli::Argumente& args)
             e.ohneEntfernungen = true;
         } else if (a == "--moon") {
             e.mond = true;
-        } else if (a == "--legend") {
-            r.legende = true;
-        } else if (a == "--scale") {
-            r.massstab = true;
-        } else if (a == "--au") {
-            r.astronomischeEinheiten = true;
-        } else if (a == "--sun") {
-            r.sonneZentrum = true;
-        } else if (a == "--mark") {
-            r.zentrumMarkieren = true;
-        } else if (a == "--high") {
-            hoch = true;
-        } else if (a == "--precession") {
-            lauf.mitPraezession = r.mitPraezession = true;
-        } else if (a == "--rows") {
-            zeilen = true;
         } else {
             return cli::fehler("render overview: unknown or incomplete argument '" + a + "'");
         }
     }
-    if (aus.empty())
+    r.legende = o.legende;
+    r.massstab = o.massstab;
+    r.astronomischeEinheiten = o.astronomischeEinheiten;
+    r.sonneZentrum = o.sonne;
+    r.zentrumMarkieren = o.markieren;
+    lauf.mitPraezession = o.praezession;
+    r.mitPraezession = o.praezession;
+    if (o.aus.empty())
         return cli::fehler("render overview: --out FILE.png is required");
     if (!koerperDa)
         return cli::fehler("render overview: --bodies is required");
@@ -155,26 +129,26 @@ int renderUeberblick(const cli::Argumente& args)
     for (int b = 1; b < 22; ++b)
         if (auswahl[static_cast<size_t>(b)] || b == e.zentrum)
             koerper.push_back(b);
-    auto rechner = cli::rechnerFuer(hoch, koerper);
+    auto rechner = cli::rechnerFuer(o.hoch, koerper);
     if (!rechner)
         return cli::fehler("render overview: " + cli::statusText(rechner.status()));
     for (int k : koerper)
-        if (!rechner->verfuegbar(k, hoch))
+        if (!rechner->verfuegbar(k, o.hoch))
             return cli::fehler("render overview: no position route for body " + std::to_string(k) +
-                               (hoch ? " at high accuracy" : " at normal accuracy (try --high)"));
+                               (o.hoch ? " at high accuracy" : " at normal accuracy (try --high)"));
     astro::Rechenoptionen optionen;
-    optionen.HoheGenauigkeit = hoch;
+    optionen.HoheGenauigkeit = o.hoch;
     optionen.MitPraezession = lauf.mitPraezession;
-    lauf.gueltigkeitsgrenze = (hoch || e.mond) ? astro::GrenzeHoheGenauigkeit : astro::GrenzeNormal;
+    lauf.gueltigkeitsgrenze = (o.hoch || e.mond) ? astro::GrenzeHoheGenauigkeit : astro::GrenzeNormal;
     lauf.maxSchritte = std::max(12000, schritte);
 
     cli::OffscreenAnwendung anwendung;
-    if (!bilderOrdner.empty() && !QDir().mkpath(QString::fromStdString(bilderOrdner)))
-        return cli::fehler("cannot create '" + bilderOrdner + "'");
-    shell::QtZeichenflaeche flaeche(breite, hoehe);
+    if (!o.bilderOrdner.empty() && !QDir().mkpath(QString::fromStdString(o.bilderOrdner)))
+        return cli::fehler("cannot create '" + o.bilderOrdner + "'");
+    shell::QtZeichenflaeche flaeche(o.breite, o.hoehe);
     figures::Ansicht ansicht;
-    ansicht.GroesseSetzen(breite, hoehe);
-    ansicht.WinkelSetzenGrad(rot[0], rot[1], rot[2]);
+    ansicht.GroesseSetzen(o.breite, o.hoehe);
+    ansicht.WinkelSetzenGrad(o.rot[0], o.rot[1], o.rot[2]);
     ansicht.Zoom = zoom;
     const figures::Einstellungssatz einstellungen;
     astro::Zeilenspeicher speicher;
@@ -186,22 +160,22 @@ int renderUeberblick(const cli::Argumente& args)
         astro::Rechenoptionen normal = optionen;
         normal.HoheGenauigkeit = false;
         astro::Status s = figur.vorbereiten(e, lauf, ansicht, figures::PositionsfunktionAus(*rechner, optionen),
-                                            hoch ? figures::PositionsfunktionAus(*rechner, normal)
+                                            o.hoch ? figures::PositionsfunktionAus(*rechner, normal)
                                                  : figures::Positionsfunktion{});
         if (!s)
             return cli::fehler("render overview: " + cli::statusText(s));
-        if (zeilen)
+        if (o.zeilen)
             daten.Beschriftung(figur.kopfangaben(sprache::aktuelleSprache()));
         for (int n = 0; n < schritte && s; ++n) {
-            const bool bild = n == schritte - 1 || (!bilderOrdner.empty() && n % jedes == 0);
+            const bool bild = n == schritte - 1 || (!o.bilderOrdner.empty() && n % jedes == 0);
             s = figur.bahnenErneuern(n, ansicht);
             if (s)
-                s = figur.schritt(n, bild ? &flaeche : nullptr, ansicht, einstellungen, r, zeilen ? &daten : nullptr);
-            if (s && bild && !bilderOrdner.empty()) {
+                s = figur.schritt(n, bild ? &flaeche : nullptr, ansicht, einstellungen, r, o.zeilen ? &daten : nullptr);
+            if (s && bild && !o.bilderOrdner.empty()) {
                 char name[32];
                 std::snprintf(name, sizeof name, "/overview_%05d.png", n);
-                if (!flaeche.bild().save(QString::fromStdString(bilderOrdner + name), "PNG"))
-                    return cli::fehler("cannot write '" + bilderOrdner + name + "'");
+                if (!flaeche.bild().save(QString::fromStdString(o.bilderOrdner + name), "PNG"))
+                    return cli::fehler("cannot write '" + o.bilderOrdner + name + "'");
             }
         }
         if (!s)
@@ -213,7 +187,7 @@ int renderUeberblick(const cli::Argumente& args)
         std::printf("%s\n", z.c_str());
     flaeche.flip();
     // The vector formats draw the last step once more, without rows.
-    return cli::bildSchreiben(aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
+    return cli::bildSchreiben(o.aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
         try {
             return static_cast<bool>(figur.schritt(schritte - 1, &z, ansicht, einstellungen, r, nullptr));
         } catch (const figures::Bereichsfehler&) {

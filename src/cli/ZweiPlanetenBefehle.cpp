@@ -47,11 +47,10 @@ int renderZweiPlaneten(const cli::Argumente& args)
     e.fuehrungslinie = false;
     figures::ZweiPlanetenRahmen r;
     figures::ZweiPlanetenlauf lauf;
-    std::string aus, bilderOrdner;
-    int breite = 1280, hoehe = 800, schritte = 1, jedes = 1, bahnpunkte = 1;
-    double rot[3] = {0, 0, 0};
+    cli::Rahmenoptionen o;
+    int schritte = 1, jedes = 1, bahnpunkte = 1;
     double zoom = 1.0;
-    bool hoch = false, zeilen = false, planetenDa = false, schrittDa = false;
+    bool planetenDa = false, schrittDa = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hatWert = i + 1 < args.size();
@@ -60,13 +59,14 @@ int renderZweiPlaneten(const cli::Argumente& args)
                 return 2;
             continue;
         }
+        if (const int b = cli::rahmenoptionLesen(args, i, o); b != 0) {
+            if (b < 0)
+                return 2;
+            continue;
+        }
         if (a == "--help") {
             std::printf("%s\n", Aufruf);
             return 0;
-        } else if (a == "--out" && hatWert) {
-            aus = args[++i];
-        } else if (a == "--frames" && hatWert) {
-            bilderOrdner = args[++i];
         } else if (a == "--every" && hatWert) {
             if (!ganzLesen(args[++i], jedes) || jedes < 1)
                 return cli::fehler("--every wants a whole number of at least 1");
@@ -95,23 +95,6 @@ int renderZweiPlaneten(const cli::Argumente& args)
             if (!ganzLesen(args[++i], lauf.figurenAnzahl) || lauf.figurenAnzahl < 1 || lauf.figurenAnzahl > 1000)
                 return cli::fehler("--kept wants a whole number 1..1000");
             lauf.drehung = true;
-        } else if (a == "--size" && hatWert) {
-            if (!cli::groesseLesen(args[++i], breite, hoehe))
-                return cli::fehler("--size wants WxH, e.g. 1280x800");
-        } else if (a == "--rot" && hatWert) {
-            std::stringstream ss(args[++i]);
-            std::string teil;
-            int k = 0;
-            while (std::getline(ss, teil, ',') && k < 4) {
-                double w = 0;
-                if (!cli::zahlLesen(teil, w) || w < -180 || w > 180)
-                    return cli::fehler("--rot wants three angles in degrees between -180 and 180, e.g. 60,30,0");
-                if (k < 3)
-                    rot[k] = w;
-                ++k;
-            }
-            if (k != 3)
-                return cli::fehler("--rot wants three angles in degrees, e.g. 60,30,0");
         } else if (a == "--star-orbit" && hatWert) {
             const std::string& w = args[++i];
             if (w != "1" && w != "2")
@@ -153,27 +136,17 @@ int renderZweiPlaneten(const cli::Argumente& args)
             e.planet2Zeichnen = false;
         } else if (a == "--immediate") {
             lauf.sofort = true;
-        } else if (a == "--legend") {
-            r.legende = true;
-        } else if (a == "--scale") {
-            r.massstab = true;
-        } else if (a == "--au") {
-            r.astronomischeEinheiten = true;
-        } else if (a == "--sun") {
-            r.sonneZentrum = true;
-        } else if (a == "--mark") {
-            r.zentrumMarkieren = true;
-        } else if (a == "--high") {
-            hoch = true;
-        } else if (a == "--precession") {
-            lauf.mitPraezession = true;
-        } else if (a == "--rows") {
-            zeilen = true;
         } else {
             return cli::fehler("render two-planets: unknown or incomplete argument '" + a + "'");
         }
     }
-    if (aus.empty())
+    r.legende = o.legende;
+    r.massstab = o.massstab;
+    r.astronomischeEinheiten = o.astronomischeEinheiten;
+    r.sonneZentrum = o.sonne;
+    r.zentrumMarkieren = o.markieren;
+    lauf.mitPraezession = o.praezession;
+    if (o.aus.empty())
         return cli::fehler("render two-planets: --out FILE.png is required");
     if (!planetenDa)
         return cli::fehler("render two-planets: --planets is required");
@@ -194,7 +167,7 @@ int renderZweiPlaneten(const cli::Argumente& args)
         e.konjunktionsstern = e.oppositionsstern = false;
         e.raumgeraden = false;
         e.mittelpunkte = 2;
-        rot[0] = rot[1] = rot[2] = 0;
+        o.rot[0] = o.rot[1] = o.rot[2] = 0;
     }
     e.planetozentrisch = e.zentrum != e.planet1 && e.zentrum != e.planet2;
     if (!schrittDa)
@@ -204,28 +177,28 @@ int renderZweiPlaneten(const cli::Argumente& args)
     std::vector<int> koerper{e.planet1, e.planet2};
     if (e.zentrum != 0)
         koerper.push_back(e.zentrum);
-    auto rechner = cli::rechnerFuer(hoch, koerper);
+    auto rechner = cli::rechnerFuer(o.hoch, koerper);
     if (!rechner)
         return cli::fehler("render two-planets: " + cli::statusText(rechner.status()));
     for (int k : koerper)
-        if (!rechner->verfuegbar(k, hoch))
+        if (!rechner->verfuegbar(k, o.hoch))
             return cli::fehler("render two-planets: no position route for body " + std::to_string(k) +
-                               (hoch ? " at high accuracy" : " at normal accuracy (try --high)"));
+                               (o.hoch ? " at high accuracy" : " at normal accuracy (try --high)"));
     astro::Rechenoptionen optionen;
-    optionen.HoheGenauigkeit = hoch;
+    optionen.HoheGenauigkeit = o.hoch;
     optionen.MitPraezession = lauf.mitPraezession;
-    lauf.hoheGenauigkeit = hoch;
-    lauf.gueltigkeitsgrenze = hoch ? astro::GrenzeHoheGenauigkeit : astro::GrenzeNormal;
+    lauf.hoheGenauigkeit = o.hoch;
+    lauf.gueltigkeitsgrenze = o.hoch ? astro::GrenzeHoheGenauigkeit : astro::GrenzeNormal;
     lauf.schrittgrenze = std::max(12000, schritte);
     lauf.sofortSchritte = schritte;
 
     cli::OffscreenAnwendung anwendung;
-    if (!bilderOrdner.empty() && !QDir().mkpath(QString::fromStdString(bilderOrdner)))
-        return cli::fehler("cannot create '" + bilderOrdner + "'");
-    shell::QtZeichenflaeche flaeche(breite, hoehe);
+    if (!o.bilderOrdner.empty() && !QDir().mkpath(QString::fromStdString(o.bilderOrdner)))
+        return cli::fehler("cannot create '" + o.bilderOrdner + "'");
+    shell::QtZeichenflaeche flaeche(o.breite, o.hoehe);
     figures::Ansicht ansicht;
-    ansicht.GroesseSetzen(breite, hoehe);
-    ansicht.WinkelSetzenGrad(rot[0], rot[1], rot[2]);
+    ansicht.GroesseSetzen(o.breite, o.hoehe);
+    ansicht.WinkelSetzenGrad(o.rot[0], o.rot[1], o.rot[2]);
     ansicht.Zoom = zoom;
     const figures::Einstellungssatz einstellungen;
     astro::Zeilenspeicher speicher;
@@ -239,7 +212,7 @@ int renderZweiPlaneten(const cli::Argumente& args)
         astro::Status s = figur.vorbereiten(e, lauf, ansicht, figures::PositionsfunktionAus(*rechner, optionen));
         if (!s)
             return cli::fehler("render two-planets: " + cli::statusText(s));
-        if (zeilen)
+        if (o.zeilen)
             daten.Beschriftung(figur.kopfangaben(sprache::aktuelleSprache()));
         figures::ZweiPlanetenZaehler c;
         const int letzter = lauf.sofort ? 0 : std::min(schritte - 1, figur.schrittzahl());
@@ -248,13 +221,13 @@ int renderZweiPlaneten(const cli::Argumente& args)
         for (int n = 0; n <= letzter && s; ++n) {
             if (!lauf.sofort)
                 c.schritt = std::max(c.schritt, n);
-            const bool bild = n == letzter || (!bilderOrdner.empty() && n % jedes == 0);
-            s = figur.schritt(c, bild ? &flaeche : nullptr, ansicht, einstellungen, r, zeilen ? &daten : nullptr);
-            if (s && bild && !bilderOrdner.empty()) {
+            const bool bild = n == letzter || (!o.bilderOrdner.empty() && n % jedes == 0);
+            s = figur.schritt(c, bild ? &flaeche : nullptr, ansicht, einstellungen, r, o.zeilen ? &daten : nullptr);
+            if (s && bild && !o.bilderOrdner.empty()) {
                 char name[32];
                 std::snprintf(name, sizeof name, "/two-planets_%05d.png", n);
-                if (!flaeche.bild().save(QString::fromStdString(bilderOrdner + name), "PNG"))
-                    return cli::fehler("cannot write '" + bilderOrdner + name + "'");
+                if (!flaeche.bild().save(QString::fromStdString(o.bilderOrdner + name), "PNG"))
+                    return cli::fehler("cannot write '" + o.bilderOrdner + name + "'");
             }
             if (c.schritt > n)
                 n = c.schritt;
@@ -270,7 +243,7 @@ int renderZweiPlaneten(const cli::Argumente& args)
     flaeche.flip();
     // The vector formats draw the last frame once more: its step with the
     // counters it left, so that no event is passed again, and without rows.
-    return cli::bildSchreiben(aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
+    return cli::bildSchreiben(o.aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
         figures::ZweiPlanetenZaehler c = zuletzt;
         figures::ZweiPlanetenRahmen nochmals = r;
         nochmals.pause = true;
