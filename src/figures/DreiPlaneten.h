@@ -18,6 +18,7 @@
 #include "figures/Ansicht.h"
 #include "figures/Bahnen.h"
 #include "figures/DreiPlanetenEingabe.h"
+#include "figures/ZweiPlaneten.h"
 #include "figures/Einstellungssatz.h"
 #include "figures/Legende.h"
 #include "figures/Punktliste.h"
@@ -52,24 +53,7 @@ struct DreiPlanetenlauf {
     std::function<void(int)> fortschritt;
 };
 
-struct DreiPlanetenRahmen {
-    int sterne = -1;
-    Tierkreisart tierkreis = Tierkreisart::Keiner;
-    bool sonneZentrum = false;
-    bool zentrumMarkieren = false;
-    bool massstab = false;
-    bool astronomischeEinheiten = false;
-    bool legende = false;
-    Mittelpunktmodus mittelpunktmodus = Mittelpunktmodus::Punkte;
-    bool nurZuBeginn = false;
-    int nurBisIndex = 15;
-    bool pause = false;
-    bool fertig = false;
-    int zeilengrenze = 10000;
-    bool alleNeuProjizieren = false;
-    bool hintergrundFuellen = true;
-    std::function<bool()> pumpen;     // messages while many rows are written; false ends
-};
+using DreiPlanetenRahmen = Figurrahmen;
 
 struct DreiPlanetenZaehler {
     int schritt = 0;

@@ -88,9 +88,9 @@ struct Ereignisspeicher {
     void anlegen(int n);
 };
 
-// The view and decoration switches of the menu a frame reads, and the state
-// of the run it is drawn in.
-struct ZweiPlanetenRahmen {
+// The view and decoration switches of the menu a frame of an event figure
+// (two and three planets) reads, and the state of the run it is drawn in.
+struct Figurrahmen {
     int sterne = -1;                 // star background 0 .. 2, -1 none
     Tierkreisart tierkreis = Tierkreisart::Keiner;
     bool sonneZentrum = false;       // "Sonne ins Zentrum"
@@ -110,6 +110,7 @@ struct ZweiPlanetenRahmen {
     // ends the writing (Beenden). May be empty.
     std::function<bool()> pumpen;
 };
+using ZweiPlanetenRahmen = Figurrahmen;
 
 // The counters a frame reads and advances (the run keeps them in its state:
 // the end test and the pause step-back read them there).

@@ -1,5 +1,6 @@
 #include "shell/DreiPlanetenAblauf.h"
 
+#include "shell/Framerregeln.h"
 #include "shell/Vorbereitung.h"
 #include "sprache/Sprache.h"
 
@@ -125,25 +126,7 @@ Vorbereitungsergebnis DreiPlanetenAblauf::vorbereiten(Laufdienste& d)
 void DreiPlanetenAblauf::schritt(Laufdienste& d)
 {
     Laufzustand& z = d.z;
-    figures::DreiPlanetenRahmen r;
-    r.sterne = d.k.intBilditem;
-    r.tierkreis = static_cast<figures::Tierkreisart>(static_cast<int>(d.k.tierkreis));
-    r.sonneZentrum = d.k.sonneZentrum;
-    r.zentrumMarkieren = d.k.zentrumMarkieren;
-    r.massstab = d.k.massstab;
-    r.astronomischeEinheiten = d.k.entfernungAE;
-    r.legende = d.k.legende;
-    r.mittelpunktmodus = static_cast<figures::Mittelpunktmodus>(static_cast<int>(d.k.mittelpunkte));
-    r.nurZuBeginn = d.k.planetenNurZuBeginn;
-    r.nurBisIndex = z.NurBisIndex;
-    r.pause = z.PauseAktiv;
-    r.fertig = z.FigurFertig;
-    r.zeilengrenze = z.Zeilengrenze;
-    r.alleNeuProjizieren = z.NeuZeichnen || z.ZentrumBewegt || d.k.ergebnisSofort;
-    r.pumpen = [&d] {
-        d.lauf.nachrichtenVerarbeiten();
-        return !d.z.Abbruch;
-    };
+    figures::Figurrahmen r = FigurrahmenAus(d);
     figures::DreiPlanetenZaehler c;
     c.schritt = z.Schritt;
     c.konjIndex = z.KonjIndex;

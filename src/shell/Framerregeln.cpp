@@ -9,6 +9,32 @@
 
 namespace shell {
 
+figures::Figurrahmen FigurrahmenAus(Laufdienste& d)
+{
+    const Laufzustand& z = d.z;
+    figures::Figurrahmen r;
+    r.sterne = d.k.intBilditem;
+    r.tierkreis = static_cast<figures::Tierkreisart>(static_cast<int>(d.k.tierkreis));
+    r.sonneZentrum = d.k.sonneZentrum;
+    r.zentrumMarkieren = d.k.zentrumMarkieren;
+    r.massstab = d.k.massstab;
+    r.astronomischeEinheiten = d.k.entfernungAE;
+    r.legende = d.k.legende;
+    r.mittelpunktmodus = static_cast<figures::Mittelpunktmodus>(static_cast<int>(d.k.mittelpunkte));
+    r.nurZuBeginn = d.k.planetenNurZuBeginn;
+    r.nurBisIndex = z.NurBisIndex;
+    r.pause = z.PauseAktiv;
+    r.fertig = z.FigurFertig;
+    r.zeilengrenze = z.Zeilengrenze;
+    r.alleNeuProjizieren = z.NeuZeichnen || z.ZentrumBewegt || d.k.ergebnisSofort;
+    r.hintergrundFuellen = true;
+    r.pumpen = [&d] {
+        d.lauf.nachrichtenVerarbeiten();
+        return !d.z.Abbruch;
+    };
+    return r;
+}
+
 void RahmenHintergrund(Laufdienste& l)
 {
     if (l.k.intBilditem >= 0)

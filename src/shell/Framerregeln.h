@@ -11,10 +11,16 @@
 #include "shell/Darstellungsablauf.h"
 #include "figures/Ereignisse.h"
 #include "figures/Verweis.h"
+#include "figures/ZweiPlaneten.h"
 
 #include <span>
 
 namespace shell {
+
+// The switches and run state a frame of two or three planets reads: the
+// menu's view and tail options, pause, complete, the row limit, whether all
+// is projected anew, and message processing for rows written at once.
+figures::Figurrahmen FigurrahmenAus(Laufdienste& d);
 
 // The chosen star background, unless none (-1).
 void RahmenHintergrund(Laufdienste& l);

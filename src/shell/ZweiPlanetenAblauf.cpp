@@ -1,5 +1,6 @@
 #include "shell/ZweiPlanetenAblauf.h"
 
+#include "shell/Framerregeln.h"
 #include "shell/Vorbereitung.h"
 #include "sprache/Sprache.h"
 
@@ -136,26 +137,7 @@ Vorbereitungsergebnis ZweiPlanetenAblauf::vorbereiten(Laufdienste& d)
 void ZweiPlanetenAblauf::schritt(Laufdienste& d)
 {
     Laufzustand& z = d.z;
-    figures::ZweiPlanetenRahmen r;
-    r.sterne = d.k.intBilditem;
-    r.tierkreis = static_cast<figures::Tierkreisart>(static_cast<int>(d.k.tierkreis));
-    r.sonneZentrum = d.k.sonneZentrum;
-    r.zentrumMarkieren = d.k.zentrumMarkieren;
-    r.massstab = d.k.massstab;
-    r.astronomischeEinheiten = d.k.entfernungAE;
-    r.legende = d.k.legende;
-    r.mittelpunktmodus = static_cast<figures::Mittelpunktmodus>(static_cast<int>(d.k.mittelpunkte));
-    r.nurZuBeginn = d.k.planetenNurZuBeginn;
-    r.nurBisIndex = z.NurBisIndex;
-    r.pause = z.PauseAktiv;
-    r.fertig = z.FigurFertig;
-    r.zeilengrenze = z.Zeilengrenze;
-    r.alleNeuProjizieren = z.NeuZeichnen || z.ZentrumBewegt || d.k.ergebnisSofort;
-    r.hintergrundFuellen = true;
-    r.pumpen = [&d] {
-        d.lauf.nachrichtenVerarbeiten();
-        return !d.z.Abbruch;
-    };
+    figures::Figurrahmen r = FigurrahmenAus(d);
     // The loops have no table worth listing.
     astro::Datenausgabe* daten = e_.schleifen ? nullptr : d.datenausgabe;
 
