@@ -166,11 +166,7 @@ int renderDreiPlaneten(const cli::Argumente& args)
             return cli::fehler("render three-planets: unknown or incomplete argument '" + a + "'");
         }
     }
-    r.legende = o.legende;
-    r.massstab = o.massstab;
-    r.astronomischeEinheiten = o.astronomischeEinheiten;
-    r.sonneZentrum = o.sonne;
-    r.zentrumMarkieren = o.markieren;
+    cli::tailSetzen(o, r);
     lauf.mitPraezession = o.praezession;
     if (o.aus.empty())
         return cli::fehler("render three-planets: --out FILE.png is required");
@@ -250,12 +246,10 @@ int renderDreiPlaneten(const cli::Argumente& args)
     } catch (const figures::Bereichsfehler&) {
         return cli::fehler("render three-planets: the figure does not fit the pixel range (zoom too large?)");
     }
-    for (const std::string& z : speicher.zeilen)
-        std::printf("%s\n", z.c_str());
     flaeche.flip();
     // The vector formats draw the last frame once more with the counters it
     // left (no event passed again) and without rows.
-    return cli::bildSchreiben(o.aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
+    return cli::zeilenUndBild(speicher.zeilen, o.aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
         figures::DreiPlanetenZaehler c = zuletzt;
         figures::DreiPlanetenRahmen nochmals = r;
         nochmals.pause = true;

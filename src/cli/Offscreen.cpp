@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 
@@ -114,6 +115,14 @@ int rahmenoptionLesen(const Argumente& args, size_t& i, Rahmenoptionen& o)
         return 0;
     }
     return 1;
+}
+
+int zeilenUndBild(const std::vector<std::string>& zeilen, const std::string& aus, const QImage& bild,
+                  const output::Vektorzeichnung& nachzeichnen)
+{
+    for (const std::string& z : zeilen)
+        std::printf("%s\n", z.c_str());
+    return bildSchreiben(aus, bild, nachzeichnen);
 }
 
 bool groesseLesen(const std::string& text, int& breite, int& hoehe)

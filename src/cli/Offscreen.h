@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace cli {
 
@@ -51,6 +52,21 @@ struct Rahmenoptionen {
     bool hoch = false, praezession = false, zeilen = false;
 };
 int rahmenoptionLesen(const Argumente& args, size_t& i, Rahmenoptionen& o);
+
+// The tail switches of those options into a figure's frame record.
+template <class Rahmen> void tailSetzen(const Rahmenoptionen& o, Rahmen& r)
+{
+    r.legende = o.legende;
+    r.massstab = o.massstab;
+    r.astronomischeEinheiten = o.astronomischeEinheiten;
+    r.sonneZentrum = o.sonne;
+    r.zentrumMarkieren = o.markieren;
+}
+
+// The end of a figure render: the data rows to stdout, then the picture
+// (bildSchreiben).
+int zeilenUndBild(const std::vector<std::string>& zeilen, const std::string& aus, const QImage& bild,
+                  const output::Vektorzeichnung& nachzeichnen);
 
 // Writes the picture of a render command in the format of the extension of
 // `aus`: ".bmp", ".jpg" (quality 90) and ".png" (also any other name) from

@@ -109,11 +109,7 @@ int renderUeberblick(const cli::Argumente& args)
             return cli::fehler("render overview: unknown or incomplete argument '" + a + "'");
         }
     }
-    r.legende = o.legende;
-    r.massstab = o.massstab;
-    r.astronomischeEinheiten = o.astronomischeEinheiten;
-    r.sonneZentrum = o.sonne;
-    r.zentrumMarkieren = o.markieren;
+    cli::tailSetzen(o, r);
     lauf.mitPraezession = o.praezession;
     r.mitPraezession = o.praezession;
     if (o.aus.empty())
@@ -183,11 +179,9 @@ int renderUeberblick(const cli::Argumente& args)
     } catch (const figures::Bereichsfehler&) {
         return cli::fehler("render overview: the figure does not fit the pixel range (zoom too large?)");
     }
-    for (const std::string& z : speicher.zeilen)
-        std::printf("%s\n", z.c_str());
     flaeche.flip();
-    // The vector formats draw the last step once more, without rows.
-    return cli::bildSchreiben(o.aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
+    // The vector formats draw the last frame once more, without rows.
+    return cli::zeilenUndBild(speicher.zeilen, o.aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
         try {
             return static_cast<bool>(figur.schritt(schritte - 1, &z, ansicht, einstellungen, r, nullptr));
         } catch (const figures::Bereichsfehler&) {

@@ -140,11 +140,7 @@ int renderZweiPlaneten(const cli::Argumente& args)
             return cli::fehler("render two-planets: unknown or incomplete argument '" + a + "'");
         }
     }
-    r.legende = o.legende;
-    r.massstab = o.massstab;
-    r.astronomischeEinheiten = o.astronomischeEinheiten;
-    r.sonneZentrum = o.sonne;
-    r.zentrumMarkieren = o.markieren;
+    cli::tailSetzen(o, r);
     lauf.mitPraezession = o.praezession;
     if (o.aus.empty())
         return cli::fehler("render two-planets: --out FILE.png is required");
@@ -238,12 +234,10 @@ int renderZweiPlaneten(const cli::Argumente& args)
     } catch (const figures::Bereichsfehler&) {
         return cli::fehler("render two-planets: the figure does not fit the pixel range (zoom too large?)");
     }
-    for (const std::string& z : speicher.zeilen)
-        std::printf("%s\n", z.c_str());
     flaeche.flip();
-    // The vector formats draw the last frame once more: its step with the
-    // counters it left, so that no event is passed again, and without rows.
-    return cli::bildSchreiben(o.aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
+    // The vector formats draw the last frame once more with the counters it
+    // left (no event passed again) and without rows.
+    return cli::zeilenUndBild(speicher.zeilen, o.aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
         figures::ZweiPlanetenZaehler c = zuletzt;
         figures::ZweiPlanetenRahmen nochmals = r;
         nochmals.pause = true;
