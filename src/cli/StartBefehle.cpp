@@ -1,5 +1,6 @@
 // velmora-cli render start: the start figure (the start text on black) as PNG.
 #include "cli/Befehle.h"
+#include "cli/Mysterium.h"
 #include "cli/Offscreen.h"
 
 #include "figures/Rahmen.h"
@@ -13,6 +14,10 @@ namespace {
 
 int renderStart(const cli::Argumente& args)
 {
+    // With --frame: a frame of the start animation instead of the start text.
+    for (const std::string& a : args)
+        if (a == "--frame" || a == "--seed")
+            return cli::startanimationRendern(args);
     std::string aus;
     int breite = 1280, hoehe = 800;
     for (size_t i = 0; i < args.size(); ++i) {

@@ -261,8 +261,13 @@ astro::Status Ueberblick::schritt(int n, Zeichenflaeche* z, Ansicht& ansicht, co
 
     if (zentrum != 0 || r.sonneZentrum)
         liste_.hinzufuegen(zentrum, ansicht.MitteX, ansicht.MitteY, e_.ohneEntfernungen ? 1e9 : 0.0);
-    ArraySortieren(liste_, liste_.anzahl, e_.ohneEntfernungen);
-    for (int i = 0; i < liste_.anzahl; ++i) {
+    if (r.stattScheiben) {
+        Bahnpunkte leer;
+        r.stattScheiben->zeichnen(*z, ansicht, s, mitBahnen() ? bahnen_ : leer, auswahl_, liste_);
+    } else {
+        ArraySortieren(liste_, liste_.anzahl, e_.ohneEntfernungen);
+    }
+    for (int i = 0; !r.stattScheiben && i < liste_.anzahl; ++i) {
         const auto& eintrag = liste_[i];
         const int code = eintrag.koerper;
         const int radius = code == 0 || code == KoerpercodeMond ? s.IntASonne : code > 9 ? s.IntA - 1 : s.IntA;

@@ -52,6 +52,17 @@ std::array<bool, 22> UeberblickAuswahl(const UeberblickEingabe& e);
 // the fastest body and of the lower end of the orbit range.
 double UeberblickSchrittweite(const std::array<bool, 22>& auswahl, int erster, int bahnpunkteFaktor);
 
+// What a frame draws instead of the planet discs (Kepler's Mysterium: the
+// solids nested between the orbits). It gets the orbit store of the frame,
+// whose pixels were projected by this frame's full orbits, and the unsorted
+// disc list with the depth of each body as its key.
+class Scheibenersatz {
+public:
+    virtual ~Scheibenersatz() = default;
+    virtual void zeichnen(Zeichenflaeche& z, Ansicht& a, const Einstellungssatz& s, const Bahnpunkte& bahnen,
+                          const std::array<bool, 22>& auswahl, const Punktliste& scheiben) = 0;
+};
+
 // The view and decoration switches of the menu that a frame reads.
 struct Ueberblicksrahmen {
     int sterne = -1;                 // star background 0 .. 2, -1 none
@@ -65,6 +76,7 @@ struct Ueberblicksrahmen {
     bool zeilenSchreiben = true;     // write this step's data row (not paused, not complete)
     bool alleNeuProjizieren = false; // the view changed or the centre was dragged
     bool hintergrundFuellen = true;  // clear to the background colour first (the engine clears itself)
+    Scheibenersatz* stattScheiben = nullptr; // draws instead of the discs (null: the discs)
 };
 
 struct Ueberblickslauf {
