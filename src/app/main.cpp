@@ -9,6 +9,7 @@
 #include "ui/DatumMenues.h"
 #include "ui/Hilfe.h"
 #include "ui/Menuebefehle.h"
+#include "ui/Mysteriumbefehle.h"
 #include "ui/EinstellungsAnbindung.h"
 #include "ui/Programmstart.h"
 #include "ui/Startzeit.h"
@@ -96,6 +97,8 @@ int main(int argc, char** argv)
     // Representation commands (menu states) and the help menu.
     new ui::Darstellungsbefehle(form1, *menuebefehle, *darstellungen, &datenausgabeMenues);
     new ui::Hilfemenue(form1, *menuebefehle);
+    // "Platon/Kepler" and the start animation.
+    new ui::Mysteriumbefehle(form1, *menuebefehle);
     // "Bild speichern" and "Drucken ..." (their items are built by the menu
     // commands above).
     new output::Ausgabebefehle(form1);

@@ -43,6 +43,9 @@ struct Laufkonfiguration {
     bool koerper3D[static_cast<int>(Koerper3D::Anzahl)] = {};
     bool metamorphose = false;
     bool keplersMysterium = false;
+    bool sterneEinfarbig = true;          // "Sterne einfarbig" checked: the stars in their twelve face colours
+    bool nurLinien = false;               // the panel's "nur Linien zeichnen" (else "Flächen ausfüllen")
+    bool nurBahnenDrehen = false;         // the panel's "nur Bahnen drehen" (Kepler's Mysterium)
 
     bool ergebnisSofort = false;          // "Ergebnis sofort"
     bool planetenNurZuBeginn = false;     // "Planeten nur zu Beginn"

@@ -3,6 +3,8 @@
 #include "figures/Hintergrund.h"
 #include "figures/Rahmen.h"
 
+#include <memory>
+
 namespace shell {
 
 std::array<int, 3> KoerperVoreinstellung(const Laufkonfiguration& k)
@@ -20,6 +22,14 @@ std::array<int, 3> KoerperVoreinstellung(const Laufkonfiguration& k)
     if (an(K::Tetraeder))
         return {72, 36, 0};
     return {0, 0, 0};
+}
+
+mysterium::Koerperwahl KoerperwahlAus(const Laufkonfiguration& k)
+{
+    mysterium::Koerperwahl w;
+    for (size_t i = 0; i < w.figur.size(); ++i)
+        w.figur[i] = k.koerper3D[i];
+    return w;
 }
 
 namespace {
@@ -68,7 +78,17 @@ Laufregeln MysteriumAblauf::einrichten(const Laufkonfiguration& k)
     return r;
 }
 
-Vorbereitungsergebnis MysteriumAblauf::vorbereiten(Laufdienste& d) { return OhneSchritte(d); }
+Vorbereitungsergebnis MysteriumAblauf::vorbereiten(Laufdienste& d)
+{
+    // The tables of the checked solid, its scale; the metamorphosis starts
+    // with the dodecahedron and takes the fill switch over.
+    if (metamorphose_)
+        verwandlung_.beginnen(d.ansicht, d.k.nurLinien);
+    else
+        koerper_.vorbereiten(KoerperwahlAus(d.k), d.ansicht, false);
+    d.ansicht.NeuZeichnen = true;
+    return OhneSchritte(d);
+}
 
 void MysteriumAblauf::schritt(Laufdienste& d)
 {
@@ -76,6 +96,29 @@ void MysteriumAblauf::schritt(Laufdienste& d)
         figures::DXHintergrund(d.flaeche, d.k.intBilditem);
     if (zeichnen)
         zeichnen(d);
+    else
+        bild(d);
+}
+
+void MysteriumAblauf::bild(Laufdienste& d)
+{
+    if (!metamorphose_) {
+        mysterium::Koerperschalter sch;
+        sch.nurLinien = d.k.nurLinien;
+        sch.zwoelfFarben = d.k.sterneEinfarbig;
+        koerper_.zeichnen(d.flaeche, d.ansicht, d.einstellungen, sch);
+        return;
+    }
+    metamorphoseWeiter();
+    // The metamorphosis waits by the panel's tempo itself: the engine does
+    // not wait once the figure is complete. A paused frame is the same
+    // frame again and does not wait.
+    if (host_ && !d.z.PauseAktiv) {
+        const int ms = mysterium::MetamorphoseWartezeit(host_->tempoFeld());
+        if (ms > 0)
+            host_->sleepMs(ms);
+    }
+    verwandlung_.bild(metamorphoseZaehler_, d.flaeche, d.ansicht, d.einstellungen, d.k.sterneEinfarbig);
 }
 
 Endzaehler MysteriumAblauf::endzaehler(const Laufzustand&, const Laufkonfiguration&) const
@@ -144,6 +187,18 @@ void Startablauf::ende(Laufdienste& d, bool ohneWartezeit)
     host_.bedienfeldZeigen();
     d.lauf.beenden();
     host_.startFokussieren();
+}
+
+std::function<bool(Laufdienste&)> Startanimationsbild(LaufHost& host, const mysterium::Startparameter& p)
+{
+    auto animation = std::make_shared<mysterium::Startanimation>(p);
+    return [&host, animation](Laufdienste& d) {
+        if (!animation->weiter(d.ansicht, d.z.AnimationUeberspringen))
+            return true;
+        host.sleepMs(8);
+        animation->zeichnen(d.flaeche, d.ansicht, d.einstellungen);
+        return false;
+    };
 }
 
 } // namespace shell

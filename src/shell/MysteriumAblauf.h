@@ -5,6 +5,9 @@
 // representation; what they draw comes from the solids' code through the
 // hooks `zeichnen` and `animation`.
 
+#include "mysterium/Koerperzeichnen.h"
+#include "mysterium/Metamorphose.h"
+#include "mysterium/Startanimation.h"
 #include "shell/Darstellungsablauf.h"
 
 #include <functional>
@@ -16,9 +19,17 @@ namespace shell {
 // "Tetraeder" x 72 and y 36, first match in this order; else 0.
 std::array<int, 3> KoerperVoreinstellung(const Laufkonfiguration& k);
 
+// The checked items of "Platon/Kepler" as the solids' drawing reads them.
+mysterium::Koerperwahl KoerperwahlAus(const Laufkonfiguration& k);
+
 class MysteriumAblauf : public Darstellungsablauf {
 public:
-    // Draws the checked solids of one frame (after the star background).
+    // `host` gives the metamorphosis its tempo field and its wait (null: no
+    // wait, tempo 3).
+    explicit MysteriumAblauf(LaufHost* host = nullptr) : host_(host) {}
+
+    // Draws the checked solids of one frame (after the star background);
+    // when empty, the solids' own drawing does.
     std::function<void(Laufdienste&)> zeichnen;
 
     Laufregeln einrichten(const Laufkonfiguration& k) override;
@@ -31,11 +42,22 @@ public:
     // paused frame.
     int metamorphoseZaehler() const { return metamorphoseZaehler_; }
     void metamorphoseWeiter() { ++metamorphoseZaehler_; }
+    const mysterium::Metamorphose& metamorphose() const { return verwandlung_; }
 
 private:
+    void bild(Laufdienste& d);
+
+    LaufHost* host_ = nullptr;
     bool metamorphose_ = false;
     int metamorphoseZaehler_ = 0;
+    mysterium::Koerperbild koerper_;
+    mysterium::Metamorphose verwandlung_;
 };
+
+// The frame hook of the start animation (Startablauf::animation) with the
+// parameters drawn at program start: advances the animation, waits 8 ms
+// through the host and draws the Dodekaederstern over star background 2.
+std::function<bool(Laufdienste&)> Startanimationsbild(LaufHost& host, const mysterium::Startparameter& p);
 
 class Startablauf : public Darstellungsablauf {
 public:

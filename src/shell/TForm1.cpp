@@ -67,7 +67,7 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern)
     engine_->ansicht = &ansicht_;
     // The window's own runs: the start phase and the solids of "Platon/Kepler".
     engine_->registrieren(Darstellung::Startphase, std::make_unique<Startablauf>(*this));
-    engine_->registrieren(Darstellung::Mysterium, std::make_unique<MysteriumAblauf>());
+    engine_->registrieren(Darstellung::Mysterium, std::make_unique<MysteriumAblauf>(this));
 
     dxDraw1_ = new ZeichenWidget(this);
     setCentralWidget(dxDraw1_);
@@ -108,10 +108,12 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern)
     });
     connect(bedienfeld_, &TFormBedienfeld::ansichtGeaendert, this, &TForm1::ansichtAusBedienfeld);
     // "nur Bahnen drehen": the solids keep the angles of this moment.
-    connect(bedienfeld_, &TFormBedienfeld::nurBahnenGeklickt, this, [this](bool) {
+    connect(bedienfeld_, &TFormBedienfeld::nurBahnenGeklickt, this, [this](bool an) {
+        k_.nurBahnenDrehen = an;
         engine_->ansichtAbgleichen();
         ansicht_.FigurWinkelMerken();
     });
+    connect(bedienfeld_, &TFormBedienfeld::nurLinienGewaehlt, this, [this](bool linien) { k_.nurLinien = linien; });
     connect(bedienfeld_, &TFormBedienfeld::geschlossen, this, [this] { ausgabe1_->setChecked(false); });
     connect(bedienfeld_, &TFormBedienfeld::tierkreisTaste, this, &TForm1::tierkreisTasteGedrueckt);
 
@@ -340,9 +342,10 @@ void TForm1::darstellungGewaehlt(Darstellung d)
 {
     if (z_.LaufAktiv)
         return;
-    // Kepler's Mysterium lives in the overview: choosing it again starts
+    // Kepler's Mysterium lives in the overview, and the solid mode has no
+    // item in this menu: choosing a representation after either starts
     // afresh.
-    const bool neuGewaehlt = k_.menueDarstellung != d || k_.keplersMysterium;
+    const bool neuGewaehlt = k_.menueDarstellung != d || k_.keplersMysterium || z_.MysteriumModus;
     k_.menueDarstellung = d;
     z_.MysteriumModus = false;
     if (QAction* a = darstellungsAktion(d))

@@ -202,6 +202,7 @@ TFormBedienfeld::TFormBedienfeld(QWidget* eltern)
         connect(s, &QSlider::valueChanged, this, &TFormBedienfeld::drehungGeaendert);
     connect(checkBoxNullsetzen_, &QCheckBox::clicked, this, &TFormBedienfeld::nullsetzenGeklickt);
     connect(checkBoxNurBahnen_, &QCheckBox::clicked, this, &TFormBedienfeld::nurBahnenGeklickt);
+    connect(sterneLinien_, &QRadioButton::toggled, this, &TFormBedienfeld::nurLinienGewaehlt);
 
     retranslate();
 }
@@ -356,6 +357,8 @@ void TFormBedienfeld::startUndZeitSichtbar(bool s)
 }
 
 void TFormBedienfeld::sternGruppeSichtbar(bool s) { radioGroupSterne_->setVisible(s); }
+
+void TFormBedienfeld::setzeNurLinien(bool linien) { (linien ? sterneLinien_ : sterneFlaechen_)->setChecked(true); }
 void TFormBedienfeld::nurBahnenSichtbar(bool s) { checkBoxNurBahnen_->setVisible(s); }
 
 void TFormBedienfeld::tempoFokussieren()

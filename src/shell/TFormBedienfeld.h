@@ -65,6 +65,12 @@ public:
     QLabel* zoomLabel() const { return label41_; }
     QLabel* zeitLabel() const { return labelZeit_; }
     QLabel* startLabel() const { return labelStart_; }
+    // "Flächen ausfüllen" / "nur Linien zeichnen" and "nur Bahnen drehen".
+    QRadioButton* flaechenKnopf() const { return sterneFlaechen_; }
+    QRadioButton* linienKnopf() const { return sterneLinien_; }
+    QCheckBox* nurBahnenBox() const { return checkBoxNurBahnen_; }
+    // Checks "nur Linien zeichnen" (true) or "Flächen ausfüllen".
+    void setzeNurLinien(bool linien);
 
     // x/X, y/Y, c/C on the panel turn the sliders by ±3 degrees; returns true
     // when the key was one of them.
@@ -80,6 +86,8 @@ signals:
     // zoom or rotation changed by the user: NeuZeichnen, Ruhezeitpunkt
     void ansichtGeaendert();
     void nurBahnenGeklickt(bool an);
+    // The solids are drawn filled (false) or as lines (true) from now on.
+    void nurLinienGewaehlt(bool linien);
     void geschlossen();
     void tierkreisTaste();
 

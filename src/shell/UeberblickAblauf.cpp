@@ -27,6 +27,23 @@ void UeberblickAblauf::fehler(Laufdienste& d, const astro::Status& s)
 Laufregeln UeberblickAblauf::einrichten(const Laufkonfiguration& k)
 {
     e_ = eingabeQuelle ? eingabeQuelle() : eingabe;
+    schalen_.reset();
+    if (k.keplersMysterium) {
+        // The solids sit between the orbits of Mercury to Saturn around the
+        // Sun: "Sichtbare Planeten" with orbits, whatever the dialog holds
+        // for other runs.
+        e_.konfiguration = 1;
+        e_.zentrum = 0;
+        e_.bahnen = true;
+        e_.farbig = false;
+        e_.ohneEntfernungen = false;
+        e_.nurDatenausgabe = false;
+        e_.mond = false;
+        e_.koerper = {};
+        for (int b = 1; b <= 6; ++b)
+            e_.koerper[static_cast<size_t>(b)] = true;
+        schalen_ = std::make_unique<mysterium::Keplerschalen>();
+    }
     Laufregeln r;
     // The overview runs three times faster than the tempo table says.
     r.wartezeitTeiler = 3;
@@ -147,6 +164,10 @@ void UeberblickAblauf::schritt(Laufdienste& d)
     r.zeilenSchreiben = !z.FigurFertig && !z.PauseAktiv && !d.k.drehungDerFiguren && n < z.Zeilengrenze;
     r.alleNeuProjizieren = z.NeuZeichnen || z.ZentrumBewegt || d.k.ergebnisSofort;
     r.hintergrundFuellen = false;
+    if (schalen_) {
+        schalen_->nurBahnenDrehen = d.k.nurBahnenDrehen;
+        r.stattScheiben = schalen_.get();
+    }
     // A view without distances has no table (its item is disabled).
     astro::Datenausgabe* daten = e_.ohneEntfernungen ? nullptr : d.datenausgabe;
     try {

@@ -5,9 +5,11 @@
 // drawn by figures::Ueberblick.
 
 #include "figures/Ueberblick.h"
+#include "mysterium/Keplerschalen.h"
 #include "shell/Darstellungsablauf.h"
 
 #include <functional>
+#include <memory>
 
 namespace shell {
 
@@ -35,6 +37,8 @@ private:
     void fehler(Laufdienste& d, const astro::Status& s);
     figures::UeberblickEingabe e_;
     figures::Ueberblick figur_;
+    // Kepler's Mysterium: the solids between the orbits (null otherwise).
+    std::unique_ptr<mysterium::Keplerschalen> schalen_;
 };
 
 } // namespace shell
