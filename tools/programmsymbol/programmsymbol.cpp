@@ -28,8 +28,8 @@ std::string farbe(std::uint32_t rgb)
 {
     if (rgb == kKeine)
         return "none";
-    char t[8];
-    std::snprintf(t, sizeof t, "#%06X", static_cast<unsigned>(rgb));
+    char t[16];
+    std::snprintf(t, sizeof t, "#%06X", static_cast<unsigned>(rgb & 0xFFFFFFu));
     return t;
 }
 
