@@ -69,30 +69,17 @@ void Metamorphose::phaseRechnen(int& c, figures::Ansicht& a)
     phase_ = p;
 }
 
-void Metamorphose::sternlinienDode(figures::Zeichenflaeche& z, int ecke, Farbe f)
+void Metamorphose::sternlinien(figures::Zeichenflaeche& z, bool dodeStern, int ecke, Farbe f)
 {
-    // The edges of the five triangles that meet at star point `ecke`: from
-    // the point to each corner of the pentagon under it.
-    const auto spitzen = p_.bildpunkte(Koerper::Ikosaeder);
-    const auto basen = p_.bildpunkte(Koerper::Dodekaeder);
+    // The edges of the triangles that meet at star point `ecke` (five of the
+    // Dodekaederstern, three of the Ikosaederstern): from the point to each
+    // corner of the face under it.
+    const auto& tabelle = dodeStern ? DodeSternDreiecke : IkoSternDreiecke;
+    const auto spitzen = p_.bildpunkte(dodeStern ? Koerper::Ikosaeder : Koerper::Dodekaeder);
+    const auto basen = p_.bildpunkte(dodeStern ? Koerper::Dodekaeder : Koerper::Ikosaeder);
     z.stift(f, 3, Stiftstil::Durchgezogen);
     const Bildpunkt& s = spitzen[static_cast<size_t>(ecke)];
-    for (const Sterndreieck& d : DodeSternDreiecke) {
-        if (d.spitze != ecke)
-            continue;
-        z.bewegeZu(s.px, s.py);
-        z.linieZu(basen[static_cast<size_t>(d.basis1)].px, basen[static_cast<size_t>(d.basis1)].py);
-    }
-}
-
-void Metamorphose::sternlinienIko(figures::Zeichenflaeche& z, int ecke, Farbe f)
-{
-    // The edges of the three triangles at point `ecke` of the Ikosaederstern.
-    const auto spitzen = p_.bildpunkte(Koerper::Dodekaeder);
-    const auto basen = p_.bildpunkte(Koerper::Ikosaeder);
-    z.stift(f, 3, Stiftstil::Durchgezogen);
-    const Bildpunkt& s = spitzen[static_cast<size_t>(ecke)];
-    for (const Sterndreieck& d : IkoSternDreiecke) {
+    for (const Sterndreieck& d : tabelle) {
         if (d.spitze != ecke)
             continue;
         z.bewegeZu(s.px, s.py);
@@ -173,12 +160,12 @@ void Metamorphose::bild(int& c, figures::Zeichenflaeche& z, figures::Ansicht& a,
             const int erste = p_.naechsteIkoEcke(), zweite = p_.zweitnaechsteIkoEcke();
             const auto b = p_.bildpunkte(Koerper::Ikosaeder);
             hervorgehoben_[0] = erste;
-            sternlinienDode(z, erste, s.IntFarbeSterneLinie);
+            sternlinien(z, true, erste, s.IntFarbeSterneLinie);
             const double grenze = std::sqrt(Phi + 2.0);
             if (b[static_cast<size_t>(erste)].tiefe < 2.0 &&
                 (b[static_cast<size_t>(zweite)].tiefe <= grenze || !pentagonEnthaelt(erste, zweite))) {
                 hervorgehoben_[1] = zweite;
-                sternlinienDode(z, zweite, s.IntFarbeSterneLinie);
+                sternlinien(z, true, zweite, s.IntFarbeSterneLinie);
             }
         } else if (p == 8) {
             // The point of the Ikosaederstern nearest the viewer.
@@ -187,7 +174,7 @@ void Metamorphose::bild(int& c, figures::Zeichenflaeche& z, figures::Ansicht& a,
             for (int i = 1; i < static_cast<int>(b.size()); ++i)
                 if (b[static_cast<size_t>(i)].tiefe > b[static_cast<size_t>(naechste)].tiefe)
                     naechste = i;
-            sternlinienIko(z, naechste, s.IntFarbeSterneLinie);
+            sternlinien(z, false, naechste, s.IntFarbeSterneLinie);
         }
     }
 }

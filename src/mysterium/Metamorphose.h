@@ -37,8 +37,9 @@ public:
 
 private:
     void phaseRechnen(int& c, figures::Ansicht& a);
-    void sternlinienDode(figures::Zeichenflaeche& z, int ecke, figures::Farbe f);
-    void sternlinienIko(figures::Zeichenflaeche& z, int ecke, figures::Farbe f);
+    // DodesternlinienZeichnen and IkosternlinienZeichnen: the edges at one
+    // star point, width 3.
+    void sternlinien(figures::Zeichenflaeche& z, bool dodeStern, int ecke, figures::Farbe f);
     bool pentagonEnthaelt(int ecke, int punkt) const;
 
     Polyeder p_;

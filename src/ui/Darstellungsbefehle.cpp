@@ -269,10 +269,10 @@ void Darstellungsbefehle::laufSperre(bool gesperrt)
             x->setEnabled(true);
     }
     // The calculation basis and the date menu, which the main window
-    // unlocked, stay locked for the long-term simulation.
+    // unlocked, stay locked for the long-term simulation and the solids.
     for (M p : {M::Berechnungsgr1, M::Datum1})
         if (QAction* x = a(p))
-            x->setEnabled(!zs.langzeit);
+            x->setEnabled(!zs.langzeit && !mysterium);
     if (sofortGesperrt_)
         if (QAction* ausgabe = a(M::AusgabeKonj))
             ausgabe->setEnabled(true);
