@@ -34,16 +34,27 @@ void Metamorphose::beginnen(figures::Ansicht& a, bool nurLinien)
     a.Metamorphose = true;
     phase_ = 1;
     umskalieren_ = false;
+    letzterZaehler_ = 0;
     nurLinien_ = nurLinien;
     hervorgehoben_ = {-1, -1};
 }
 
 void Metamorphose::phaseRechnen(int& c, figures::Ansicht& a)
 {
+    // A paused run draws the same frame again (its counter is stepped back
+    // and up again): the frame's own changes - the shrinking scale of
+    // phases 6 and 12 above all - apply once, not once per paused frame.
+    const bool neuesBild = c != letzterZaehler_;
+    letzterZaehler_ = c;
     int p = MetamorphosePhase(c);
+    if (!neuesBild && p < 13) {
+        phase_ = p;
+        return;
+    }
     if (p >= 13) {
         // The cycle starts again: undo the rescaling of phase 8.
         c = 0;
+        letzterZaehler_ = 0;
         p = 1;
         p_.skalieren(Koerper::Dodekaeder, Rho / 3.0);
         p_.skalieren(Koerper::Ikosaeder, std::sqrt(5.0) / Rho);

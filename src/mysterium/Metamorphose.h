@@ -44,6 +44,7 @@ private:
 
     Polyeder p_;
     int phase_ = 1;
+    int letzterZaehler_ = 0; // the counter of the last frame drawn
     bool umskalieren_ = false;
     bool nurLinien_ = false;
     std::array<int, 2> hervorgehoben_{-1, -1};

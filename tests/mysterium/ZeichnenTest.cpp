@@ -162,6 +162,33 @@ TEST(Metamorphose, PhasenUmskalierungUndWartezeiten)
     EXPECT_DOUBLE_EQ(a.Massstab, 12.0);
 }
 
+TEST(Metamorphose, PausiertesBildSchrumpftNichtWeiter)
+{
+    // Paused, the engine steps the counter back and the frame counts it up
+    // again: the same frame, drawn again, leaves the scale as it is.
+    figures::Ansicht a = Blick();
+    const figures::Einstellungssatz s;
+    Metamorphose m;
+    m.beginnen(a, false);
+    Aufzeichnungsflaeche z;
+    int c = 0;
+    for (int i = 0; i < 155; ++i) {
+        ++c;
+        m.bild(c, z, a, s, true);
+    }
+    ASSERT_EQ(m.phase(), 6);
+    const double massstab = a.Massstab;
+    for (int i = 0; i < 20; ++i) {
+        --c;
+        ++c;
+        m.bild(c, z, a, s, true);
+    }
+    EXPECT_DOUBLE_EQ(a.Massstab, massstab);
+    ++c;
+    m.bild(c, z, a, s, true);
+    EXPECT_DOUBLE_EQ(a.Massstab, massstab - 0.25);
+}
+
 TEST(Metamorphose, PhaseZweiHebtSternkantenHervor)
 {
     figures::Ansicht a = Blick();
