@@ -48,7 +48,7 @@ struct DreiPlanetenlauf {
     int sofortAnzahl = 500;           // ... the count of its dialog
     bool drehung = false;             // "Drehung der Figuren"
     int figurenAnzahl = 10;
-    int neustarts = 3;
+    int neustarts = EreignisNeustartsHoechstens; // a guard only, see EreignisseVorausberechnen
     std::function<bool()> abbruch;    // the preparation only; may be empty
     std::function<void(int)> fortschritt;
 };

@@ -50,7 +50,10 @@ int EreignisseVorausberechnen(int anzahl, double t0, double abstand, double neus
                               astro::Status& fehler)
 {
     fehler = astro::Status::Ok();
-    int gefunden = 0, r = 0;
+    // Restarts after the search left the validity range at the very
+    // beginning: a few quarter periods, then the range is taken as empty.
+    constexpr int RandNeustarts = 3;
+    int gefunden = 0, r = 0, amRand = 0;
     double t = t0;
     for (int i = 0; i < anzahl; ++i) {
         if (abbruch && abbruch()) {
@@ -63,16 +66,20 @@ int EreignisseVorausberechnen(int anzahl, double t0, double abstand, double neus
                 fehler = s;
                 return gefunden;
             }
-            if (i > 0 || r >= neustarts)
+            if (i > 0 || amRand >= RandNeustarts || r >= neustarts)
                 return gefunden;
             // The search fell below the range from its first window: a
             // quarter period later it starts inside the next one.
+            ++amRand;
             ++r;
             t = t0 + r * std::max(neustartSchritt, abstand / 4);
             i = -1;
             continue;
         }
-        if (tag(i) < t0 && r < neustarts) {
+        if (tag(i) < t0) {
+            // Only the first search can go back before the start.
+            if (r >= neustarts)
+                return 0;
             ++r;
             t = t0 + r * neustartSchritt;
             i = -1;

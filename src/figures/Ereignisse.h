@@ -53,14 +53,22 @@ int EreignissePassieren(Ereignislage& lage, std::span<const double> tage, int& z
 // The pre-calculation of a run's events: zuweisen(i, t) finds event i at
 // or after t and stores it, tag(i) is its day. The next search starts
 // `abstand` after the event found. An event before the start (the search
-// found the one of the window it began in) starts the loop again at i = 0
-// from t0 + r x neustartSchritt, r counting the restarts (at most
-// `neustarts`). A search that runs out of the validity range ends the
-// events there, except at the very beginning, where it too starts again a
-// little later. Returns the number of events found; another failure or an
-// abort is left in `fehler`.
+// began just after an event and walked back to it) starts the loop again at
+// i = 0 from t0 + r x neustartSchritt, r counting the restarts, until the
+// first event lies on or after t0; `neustarts` only guards against a search
+// that never gets there (EreignisNeustartsHoechstens is far more than any
+// pair needs), and a run that reaches it has no events rather than one
+// before its start. A search that runs out of the validity range ends the
+// events there, except at the very beginning, where it starts again a
+// quarter of `abstand` later (a few times). Returns the number of events
+// found; another failure or an abort is left in `fehler`.
 using Ereigniszuweisung = Verweis<astro::Status(int index, double tag)>;
 using Ereignistag = Verweis<double(int index)>;
+// Restarts before the start at most: with a restart step of a hundredth of
+// the synodic period, ten periods; the search window of any pair is less
+// than half a period, so the first event after the start is found within
+// the first fifty restarts.
+inline constexpr int EreignisNeustartsHoechstens = 1000;
 int EreignisseVorausberechnen(int anzahl, double t0, double abstand, double neustartSchritt, int neustarts,
                               Ereigniszuweisung zuweisen, Ereignistag tag, Verweis<bool()> abbruch,
                               astro::Status& fehler);

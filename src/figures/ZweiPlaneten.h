@@ -70,7 +70,7 @@ struct ZweiPlanetenlauf {
     int sofortSchritte = 5000;        // ... the count of its dialog
     bool drehung = false;             // "Drehung der Figuren"
     int figurenAnzahl = 10;           // kept figures
-    int neustarts = 3;                // restarts of the event search before the start
+    int neustarts = EreignisNeustartsHoechstens; // restarts of the event search before the start (a guard)
     // Asked between steps and events of the pre-calculation: true ends it
     // (Beenden). May be empty.
     std::function<bool()> abbruch;

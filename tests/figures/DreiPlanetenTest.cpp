@@ -209,3 +209,26 @@ TEST(DreiPlaneten, ZeilenUndTitel)
     ASSERT_EQ(sp.zeilen.size(), 3u);
     EXPECT_EQ(sp.zeilen[0].substr(0, 2), "1\t");
 }
+
+TEST(DreiPlaneten, ErstesEreignisNieVorDemStart)
+{
+    // Day 504 lies 50 days after the Venus-Earth conjunction of 2001-03-30:
+    // the first event is the one of 2002-10-31, in the window and with
+    // "Ergebnis sofort" alike (there the start itself stays, 3 of 3 fit).
+    for (bool sofort : {false, true}) {
+        DreiPlaneten f;
+        Ansicht a;
+        DreiPlanetenEingabe e = Mit({2, 3, 4});
+        e.starttag = 504;
+        DreiPlanetenlauf l;
+        l.konstellationsgrenze = 3;
+        l.sofort = sofort;
+        l.sofortAnzahl = 3;
+        l.gueltigkeitsgrenze = 1e7;
+        ASSERT_TRUE(f.vorbereiten(e, l, a, Planeten()));
+        ASSERT_EQ(f.konstellationszahl(), 3);
+        EXPECT_EQ(f.starttag(), 504.0);
+        EXPECT_GE(f.ereignistag(0), 504.0) << sofort;
+        EXPECT_NEAR(f.ereignistag(0), 454 + 583.92, 8.0) << sofort;
+    }
+}

@@ -302,3 +302,33 @@ TEST(ZweiPlaneten, ZeilenJeSchrittOderJeEreignis)
     EXPECT_NE(f.titel(sprache::Sprache::Deutsch).find("Venus und Erde bei Konjunktionen"), std::string::npos);
     EXPECT_NE(f.titel(sprache::Sprache::Englisch).find("centre Sun"), std::string::npos);
 }
+
+TEST(ZweiPlaneten, ErstesEreignisNieVorDemStart)
+{
+    // A start just after the conjunction of day 454 (2001-03-30): the
+    // search walks back to it from up to a sixth of a period later, so
+    // every start of this span needs several restarts.
+    const auto pos = Planeten();
+    for (double start : {455.0, 480.0, 504.0, 534.0}) {
+        ZweiPlaneten f;
+        Ansicht a;
+        a.GroesseSetzen(800, 600);
+        ZweiPlanetenEingabe e = VenusErde();
+        e.starttag = start;
+        e.konjunktionsstern = e.oppositionsstern = true;
+        ZweiPlanetenlauf l;
+        l.schrittgrenze = 400;
+        ASSERT_TRUE(f.vorbereiten(e, l, a, pos));
+        ASSERT_GE(f.konjunktionen().gefunden, 1) << start;
+        ASSERT_GE(f.oppositionen().gefunden, 1) << start;
+        EXPECT_GE(f.konjunktionen().tage[0], start) << start;
+        EXPECT_NEAR(f.konjunktionen().tage[0], 454 + 583.92, 8.0) << start; // the next one, 2002-10-31
+        EXPECT_GE(f.oppositionen().tage[0], start) << start;
+        // Step 0 has passed no conjunction yet.
+        ZweiPlanetenZaehler c;
+        const Einstellungssatz s;
+        ZweiPlanetenRahmen r;
+        ASSERT_TRUE(f.schritt(c, nullptr, a, s, r, nullptr));
+        EXPECT_EQ(c.konjIndex, 0) << start;
+    }
+}
