@@ -3,6 +3,7 @@
 #include "output/Vektorflaeche.h"
 #include "sprache/Sprache.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPageLayout>
@@ -61,20 +62,38 @@ namespace {
 Schreibergebnis Fehlschlag(const QString& grund) { return {false, grund}; }
 QString Grund(const char* schluessel) { return QString::fromStdString(sprache::T(schluessel)); }
 
-// Writes through a temporary file beside the target; `schreiben` fills it
-// and returns an empty text on success, else why it failed.
-template <class F> Schreibergebnis Ueber(const QString& name, F&& schreiben)
+// Why the file failed: the system's words, or ours when it has none.
+QString Dateigrund(const QFileDevice& datei)
+{
+    const QString text = datei.errorString();
+    if (datei.error() == QFileDevice::NoError || text.isEmpty() || text == QLatin1String("Unknown error"))
+        return Grund("ausgabe.grund.schreiben");
+    return text;
+}
+
+// Writes `daten` through a temporary file beside the target, which replaces
+// the target only when every byte reached it. The file is unbuffered and a
+// short write is continued, so that a full disk or a file-size limit shows
+// itself on the write that finds it, with the system's reason, before
+// anything is renamed (a short write alone reports no error, and the save
+// file's own check only sees writes that failed outright).
+Schreibergebnis DateiSchreiben(const QString& name, const QByteArray& daten)
 {
     QSaveFile datei(name);
-    if (!datei.open(QIODevice::WriteOnly))
-        return Fehlschlag(datei.errorString());
-    const QString grund = schreiben(datei);
-    if (!grund.isEmpty()) {
-        datei.cancelWriting();
-        return Fehlschlag(grund);
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Fehlschlag(Dateigrund(datei));
+    qint64 geschrieben = 0;
+    while (geschrieben < daten.size()) {
+        const qint64 n = datei.write(daten.constData() + geschrieben, daten.size() - geschrieben);
+        if (n <= 0) {
+            const QString grund = Dateigrund(datei);
+            datei.cancelWriting();
+            return Fehlschlag(grund);
+        }
+        geschrieben += n;
     }
     if (!datei.commit())
-        return Fehlschlag(datei.errorString());
+        return Fehlschlag(Dateigrund(datei));
     return {true, {}};
 }
 
@@ -85,19 +104,21 @@ Schreibergebnis RasterSchreiben(const QImage& bild, const QString& name, Bildfor
     if (bild.isNull())
         return Fehlschlag(Grund("ausgabe.grund.leer"));
     const char* art = format == Bildformat::Jpeg ? "JPEG" : format == Bildformat::Png ? "PNG" : "BMP";
-    return Ueber(name, [&](QSaveFile& datei) {
-        QImageWriter schreiber(&datei, art);
+    // The whole file is made in memory first: the encoders do not all tell
+    // a device that took only part of their data.
+    QByteArray daten;
+    {
+        QBuffer puffer(&daten);
+        puffer.open(QIODevice::WriteOnly);
+        QImageWriter schreiber(&puffer, art);
         if (format == Bildformat::Jpeg) {
             schreiber.setQuality(JpegQualitaet);
             schreiber.setOptimizedWrite(true);
         }
         if (!schreiber.write(bild))
-            return schreiber.errorString();
-        // A full disk shows itself on flushing as well.
-        if (!datei.flush())
-            return datei.errorString();
-        return QString();
-    });
+            return Fehlschlag(schreiber.errorString());
+    }
+    return DateiSchreiben(name, daten);
 }
 
 Schreibergebnis VektorSchreiben(const QString& name, Bildformat format, QSize groesse, const Vektorzeichnung& zeichnen)
@@ -105,40 +126,44 @@ Schreibergebnis VektorSchreiben(const QString& name, Bildformat format, QSize gr
     if (groesse.isEmpty())
         return Fehlschlag(Grund("ausgabe.grund.leer"));
     const int dpi = Bezugsaufloesung();
-    return Ueber(name, [&](QSaveFile& datei) -> QString {
-        const auto malen = [&](QPaintDevice* geraet) -> QString {
-            Vektorflaeche flaeche(geraet, groesse.width(), groesse.height());
-            if (!flaeche.aktiv())
-                return Grund("ausgabe.grund.malen");
-            const bool gezeichnet = zeichnen(flaeche);
-            if (!flaeche.beenden())
-                return datei.errorString().isEmpty() ? Grund("ausgabe.grund.schreiben") : datei.errorString();
-            return gezeichnet ? QString() : Grund("ausgabe.grund.nachzeichnen");
-        };
-        QString grund;
-        if (format == Bildformat::Svg) {
-            QSvgGenerator svg;
-            svg.setOutputDevice(&datei);
-            svg.setSize(groesse);
-            svg.setViewBox(QRect(QPoint(0, 0), groesse));
-            svg.setResolution(dpi);
-            svg.setTitle(QStringLiteral("Velmora"));
-            grund = malen(&svg);
-        } else {
-            QPdfWriter pdf(&datei);
-            pdf.setResolution(dpi);
-            pdf.setCreator(QStringLiteral("Velmora"));
-            pdf.setTitle(QStringLiteral("Velmora"));
-            pdf.setPageLayout(QPageLayout(
-                QPageSize(QSizeF(groesse.width() / double(dpi), groesse.height() / double(dpi)), QPageSize::Inch,
-                          QString(), QPageSize::ExactMatch),
-                QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-            grund = malen(&pdf);
-        }
-        if (grund.isEmpty() && !datei.flush())
-            grund = datei.errorString();
-        return grund;
-    });
+    // Drawn into memory, then written: the SVG generator writes its document
+    // in one piece when the painting ends and never looks at what the device
+    // made of it.
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    const auto malen = [&](QPaintDevice* geraet) -> QString {
+        Vektorflaeche flaeche(geraet, groesse.width(), groesse.height());
+        if (!flaeche.aktiv())
+            return Grund("ausgabe.grund.malen");
+        const bool gezeichnet = zeichnen(flaeche);
+        if (!flaeche.beenden())
+            return Grund("ausgabe.grund.schreiben");
+        return gezeichnet ? QString() : Grund("ausgabe.grund.nachzeichnen");
+    };
+    QString grund;
+    if (format == Bildformat::Svg) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&puffer);
+        svg.setSize(groesse);
+        svg.setViewBox(QRect(QPoint(0, 0), groesse));
+        svg.setResolution(dpi);
+        svg.setTitle(QStringLiteral("Velmora"));
+        grund = malen(&svg);
+    } else {
+        QPdfWriter pdf(&puffer);
+        pdf.setResolution(dpi);
+        pdf.setCreator(QStringLiteral("Velmora"));
+        pdf.setTitle(QStringLiteral("Velmora"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(groesse.width() / double(dpi), groesse.height() / double(dpi)),
+                                                QPageSize::Inch, QString(), QPageSize::ExactMatch),
+                                      QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        grund = malen(&pdf);
+    }
+    if (!grund.isEmpty())
+        return Fehlschlag(grund);
+    puffer.close();
+    return DateiSchreiben(name, daten);
 }
 
 } // namespace output

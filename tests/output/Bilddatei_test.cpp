@@ -4,10 +4,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <random>
+
+#if defined(Q_OS_UNIX)
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 using namespace output;
 
@@ -118,3 +127,102 @@ TEST(Bilddatei, FehlschlagHinterlaesstKeineHalbeDatei)
     EXPECT_EQ(f.readAll(), QByteArray("alt"));
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("figur.svg")});
 }
+
+#if defined(Q_OS_UNIX)
+namespace {
+
+// A limit on the size of every file this process writes, for one scope:
+// writes beyond it fail with EFBIG (the signal that would end the process
+// is ignored meanwhile), as they do on a full disk.
+class Dateigroessengrenze {
+public:
+    explicit Dateigroessengrenze(rlim_t bytes)
+    {
+        alterSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        if (getrlimit(RLIMIT_FSIZE, &alt_) != 0)
+            return;
+        rlimit neu = alt_;
+        neu.rlim_cur = bytes;
+        gesetzt_ = setrlimit(RLIMIT_FSIZE, &neu) == 0;
+    }
+    ~Dateigroessengrenze()
+    {
+        if (gesetzt_)
+            setrlimit(RLIMIT_FSIZE, &alt_);
+        std::signal(SIGXFSZ, alterSignal_);
+    }
+    bool gesetzt() const { return gesetzt_; }
+
+private:
+    rlimit alt_{};
+    bool gesetzt_ = false;
+    void (*alterSignal_)(int) = SIG_DFL;
+};
+
+QByteArray Inhalt(const QString& name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Far more than the limit below in every format: noise does not compress.
+bool Rauschen(figures::Zeichenflaeche& z)
+{
+    std::mt19937 zufall(7);
+    std::uniform_int_distribution<int> x(0, z.breite() - 1), y(0, z.hoehe() - 1), farbe(0, 0xFFFFFF);
+    z.fuellen(0);
+    for (int k = 0; k < 3000; ++k) {
+        z.stift(static_cast<figures::Farbe>(farbe(zufall)), 1, figures::Stiftstil::Durchgezogen);
+        z.bewegeZu(x(zufall), y(zufall));
+        z.linieZu(x(zufall), y(zufall));
+    }
+    return true;
+}
+
+} // namespace
+
+// A file that cannot take all of the picture (here a file-size limit; a full
+// disk is the same to the writer): every format reports it with the
+// system's reason, and the older file of that name stays as it was.
+TEST(Bilddatei, VolleDateiMeldetJedesFormatUndLaesstDieAlteStehen)
+{
+    QTemporaryDir ordner;
+    QImage bild(300, 200, QImage::Format_RGB32);
+    std::mt19937 zufall(3);
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            bild.setPixel(x, y, zufall() & 0xFFFFFF);
+    const QByteArray alt(1000, 'a');
+    const struct {
+        const char* name;
+        Bildformat format;
+    } faelle[] = {{"b.bmp", Bildformat::Bmp}, {"b.png", Bildformat::Png}, {"b.jpg", Bildformat::Jpeg},
+                  {"b.svg", Bildformat::Svg}, {"b.pdf", Bildformat::Pdf}};
+    for (const auto& f : faelle) {
+        const QString name = ordner.filePath(QString::fromLatin1(f.name));
+        {
+            QFile datei(name);
+            ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+            datei.write(alt);
+        }
+        Schreibergebnis e;
+        {
+            Dateigroessengrenze grenze(4096);
+            if (!grenze.gesetzt())
+                GTEST_SKIP() << "no file-size limit on this system";
+            e = IstVektorformat(f.format) ? VektorSchreiben(name, f.format, bild.size(), Rauschen)
+                                          : RasterSchreiben(bild, name, f.format);
+        }
+        EXPECT_FALSE(e) << f.name;
+        EXPECT_EQ(e.grund.toStdString(), qt_error_string(EFBIG).toStdString()) << f.name;
+        EXPECT_TRUE(Inhalt(name) == alt) << f.name << ": the older file was replaced";
+
+        // Without the limit the same write succeeds and is larger than it.
+        ASSERT_TRUE(IstVektorformat(f.format) ? VektorSchreiben(name, f.format, bild.size(), Rauschen)
+                                              : RasterSchreiben(bild, name, f.format))
+            << f.name;
+        EXPECT_GT(QFileInfo(name).size(), 4096) << f.name;
+    }
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files).size(), 5);
+}
+#endif
