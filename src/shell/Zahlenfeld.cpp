@@ -158,15 +158,19 @@ void Startfeld::geaendert()
     inPruefung_ = true;
     const QString vorher = feld_->text();
     const Startpruefung p = StartzeitPruefen(vorher.toStdString(), klasse());
-    if (p.ausserhalb && meldung)
-        meldung(feld_->window(), Q(sprache::T("eingabe.korrigieren")), Q(sprache::T(BereichDerKlasse(klasse()).meldung)));
+    // Field and label show the day that will be used (the bound after a
+    // correction) before the range message appears: the message box runs
+    // while this keystroke is still being handled, and behind it the label
+    // must not name the day of the keystroke before.
     if (Q(p.text) != vorher)
         feld_->setText(Q(p.text));
-    inPruefung_ = false;
     if (label_) {
         labelGeaendert_ = true;
         label_->setText(Q(StartLabelText(p.wert, jd_)));
     }
+    if (p.ausserhalb && meldung)
+        meldung(feld_->window(), Q(sprache::T("eingabe.korrigieren")), Q(sprache::T(BereichDerKlasse(klasse()).meldung)));
+    inPruefung_ = false;
 }
 
 // ---------------------------------------------------------------------------

@@ -285,3 +285,32 @@ TEST_F(Felder, ZaehldialogBegrenztSeineZahl)
 }
 
 } // namespace
+
+// The label beside a start field names the day the field will use, also
+// while the range message is up: the bound, not the day of the keystroke
+// before.
+TEST_F(Felder, StartlabelZeigtDenTagDesFeldes)
+{
+    QLineEdit* e = neuesFeld();
+    auto* label = new QLabel(&fenster);
+    Startfeld s(e, label, [] { return 3; });
+    EXPECT_EQ(label->text(), "als Datum");
+    QStringList waehrendDerMeldung;
+    Startfeld::meldung = [&](QWidget*, const QString&, const QString& text) {
+        meldungen << text;
+        waehrendDerMeldung << e->text() + "|" + label->text();
+    };
+    e->selectAll();
+    QTest::keyClicks(e, "3000000");
+    EXPECT_EQ(e->text(), "2000000");
+    EXPECT_EQ(label->text(), "7475-10-25 00:00");
+    ASSERT_EQ(waehrendDerMeldung.size(), 1);
+    EXPECT_EQ(waehrendDerMeldung[0], "2000000|7475-10-25 00:00");
+
+    // Below the range, and set by a program.
+    e->setText("-2600001");
+    EXPECT_EQ(waehrendDerMeldung.last(), "-2600000|" + QString::fromStdString(StartLabelText(-2600000, false)));
+    // A text that is no number yet counts as day 0, as the run reads it.
+    e->setText("-.");
+    EXPECT_EQ(label->text(), "2000-01-01 00:00");
+}
