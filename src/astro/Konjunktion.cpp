@@ -1,8 +1,11 @@
 #include "astro/Konjunktion.h"
 
+#include "astro/Gueltigkeit.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 
 namespace astro {
 
@@ -43,7 +46,16 @@ struct Paar {
     double fenster;     // W, degrees
     double grobschritt; // s, days
     double toleranz;    // degrees
+    double spanne;      // days: how far from its start day a search may go
 };
+
+// The synodic period of the two bodies by their sidereal periods, days.
+double SynodischePeriode(KoerperNr a, KoerperNr b)
+{
+    const double pa = SiderischePeriodeTage[static_cast<size_t>(a)];
+    const double pb = SiderischePeriodeTage[static_cast<size_t>(b)];
+    return std::fabs(pa * pb / (pb - pa));
+}
 
 Paar PaarVon(KoerperNr a, KoerperNr b, const Konjunktionssuche& s)
 {
@@ -63,6 +75,13 @@ Paar PaarVon(KoerperNr a, KoerperNr b, const Konjunktionssuche& s)
     if (p.f == koerper::Chiron)
         schritt = 60;
     p.grobschritt = schritt;
+    // Within one synodic period the difference passes every value once;
+    // four allow for pairs whose difference turns back for a while
+    // (Neptune-Pluto) and for mean motions that differ from the nominal
+    // periods (minor planets of similar periods). A search that goes further
+    // finds positions that do not behave (an element table far beyond its
+    // epochs): it ends there, as at the validity limit, instead of walking on.
+    p.spanne = 4 * SynodischePeriode(p.f, p.g) + 4 * schritt;
     return p;
 }
 
@@ -79,10 +98,17 @@ public:
         : p_(p), s_(s), pos_(pos), zaehler_(zaehler)
     {
     }
+    // Outside the validity range: the message of the limit in force.
+    Status ausserhalb() const
+    {
+        return Status::Fehlschlag(Fehler::AusserhalbGueltigkeit, std::string(GrenzmeldungFuer(s_.grenze)));
+    }
+    // Whether a day lies further from the search's start than the pair's span.
+    bool zuWeit(Tageszahl t, Tageszahl start) const { return !(std::fabs(t - start) <= p_.spanne); }
     Status stand(Tageszahl t, Stand& st)
     {
-        if (!(t >= -s_.grenze && t <= s_.grenze))
-            return Status::Fehlschlag(Fehler::AusserhalbGueltigkeit, "lauf.gueltigkeit.25000");
+        if (!InnerhalbGrenze(t, s_.grenze))
+            return ausserhalb();
         if (s_.abbruch && s_.abbruch())
             return Status::Fehlschlag(Fehler::Abgebrochen);
         const auto pf = pos_(p_.f, t);
@@ -137,10 +163,14 @@ Ergebnis<Konjunktionsereignis> KonjunktionSchrittweise(KoerperNr a, KoerperNr b,
     if (Status x = aus.stand(t, st); !x)
         return x;
     double schritt = p.grobschritt;
-    while (std::fabs(st.d) > p.fenster)
+    while (std::fabs(st.d) > p.fenster) {
+        if (aus.zuWeit(st.t + schritt, t))
+            return aus.ausserhalb();
         if (Status x = aus.stand(st.t + schritt, st); !x)
             return x;
+    }
     double L = 1;
+    bool ersterGang = true;
     while (std::fabs(st.d) >= p.toleranz) {
         L *= 2;
         schritt /= L;
@@ -150,7 +180,14 @@ Ergebnis<Konjunktionsereignis> KonjunktionSchrittweise(KoerperNr a, KoerperNr b,
         // one, until the sign changes. A jump from +180 to -180 (or back)
         // is no change: the event is a zero of the difference.
         const double richtung = st.d >= 0 ? -1.0 : 1.0;
-        while (true) {
+        // After the first change of sign the crossing lies within the last
+        // step: L steps of the new width reach back over it. A walk that
+        // needs more meets no crossing where the last one was (positions
+        // that jump about): it ends rather than creeping on in tiny steps.
+        const long hoechstens = ersterGang ? -1 : static_cast<long>(L) + 2;
+        for (long n = 0;; ++n) {
+            if ((hoechstens >= 0 && n >= hoechstens) || aus.zuWeit(st.t + richtung * schritt, t))
+                return aus.ausserhalb();
             const double vorher = st.d;
             if (Status x = aus.stand(st.t + richtung * schritt, st); !x)
                 return x;
@@ -158,6 +195,7 @@ Ergebnis<Konjunktionsereignis> KonjunktionSchrittweise(KoerperNr a, KoerperNr b,
             if (gewechselt && std::fabs(st.d - vorher) < 180.0)
                 break;
         }
+        ersterGang = false;
     }
     return aus.ereignis(st);
 }
@@ -185,7 +223,10 @@ Ergebnis<Konjunktionsereignis> KonjunktionSuchen(KoerperNr a, KoerperNr b, Tages
     // own step, so that the same pass of the window is entered.
     while (std::fabs(st.d) > p.fenster) {
         const double weit = (std::fabs(st.d) - p.fenster) / omega;
-        if (Status x = aus.stand(st.t + std::max(weit, p.grobschritt), st); !x)
+        const double naechster = st.t + std::max(weit, p.grobschritt);
+        if (aus.zuWeit(naechster, t))
+            return aus.ausserhalb();
+        if (Status x = aus.stand(naechster, st); !x)
             return x;
     }
     if (std::fabs(st.d) < p.toleranz)

@@ -22,6 +22,12 @@
 //   event. Pairs whose difference can turn back (the faster body not always
 //   faster: Neptune-Pluto, minor planets of similar periods) take the walk.
 //
+// Both searches end: they stop at the validity limit, and a search that goes
+// further than four synodic periods from its start, or whose halved steps
+// meet no crossing where the step before found one, has met positions that
+// do not behave (an element table far beyond its epochs) and fails as at
+// the limit. The failure carries the message of the limit in force.
+//
 // Days are TD day numbers, positions heliocentric ecliptic 10^6 km in the
 // frame the position function gives.
 
@@ -42,6 +48,7 @@ struct Konjunktionssuche {
     bool opposition = false;
     bool hoheGenauigkeit = false;   // the tolerance: 0.0001° instead of 0.001°
     double grenze = 1e300;          // validity limit L: the walk stops below -L and beyond +L
+                                    // (one of the limits of astro/Gueltigkeit.h gives its own message)
     std::function<bool()> abbruch;  // asked before every position pair: true ends the search (Beenden)
 };
 

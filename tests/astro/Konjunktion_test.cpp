@@ -171,4 +171,68 @@ TEST(Konjunktion, GrenzeUndFalscheKoerper)
     EXPECT_FALSE(KonjunktionSchrittweise(7, 8, 0, ab, pos).ok());
 }
 
+// Positions that jump about, as an element table gives them far before its
+// first epoch (Chiron's long table begins at day -950400): the search must
+// end, quickly and with the message of the limit in force, instead of
+// creeping on in ever smaller steps (it once ran for minutes).
+TEST(Konjunktion, EndetWoDiePositionenSpringen)
+{
+    const Rechner normal(false);
+    const Heliozentrisch tabelle = normal.funktion();
+    // A longitude that changes by whole turns within a thousandth of a day.
+    const Heliozentrisch springend = [](KoerperNr k, Tageszahl t) -> Ergebnis<PositionXYZ> {
+        const double l = std::fmod(std::fabs(t) * 7919.123 * k, 360.0) * 3.14159265358979 / 180;
+        return PositionXYZ{std::cos(l), std::sin(l), 0};
+    };
+    struct Fall {
+        const char* name;
+        KoerperNr a, b;
+        Tageszahl start;
+        double grenze;
+        const char* meldung;
+        const Heliozentrisch* pos;
+    };
+    const Fall faelle[] = {
+        {"Chiron-Pluto, Chiron's table extrapolated", 14, 9, -9847113.0896357726, GrenzeNormal,
+         "lauf.gueltigkeit.25000", &tabelle},
+        {"the same, with the wide limit", 14, 9, -9990000, GrenzeAeussereNormal, "lauf.gueltigkeit.50000", &tabelle},
+        {"jumping positions, Venus-Earth", 2, 3, 1000, GrenzeChironNormal, "lauf.gueltigkeit.chiron", &springend},
+        {"jumping positions, Jupiter-Saturn", 5, 6, -3000, GrenzeKleinplanetHoch, "lauf.gueltigkeit.1000",
+         &springend},
+    };
+    for (const Fall& f : faelle)
+        for (bool schnell : {true, false})
+            for (bool opposition : {false, true}) {
+                SCOPED_TRACE(::testing::Message() << f.name << (schnell ? ", fast" : ", walk")
+                                                  << (opposition ? ", opposition" : ""));
+                Konjunktionssuche s;
+                s.opposition = opposition;
+                s.grenze = f.grenze;
+                long gefragt = 0;
+                s.abbruch = [&gefragt] { return ++gefragt > 200000; };
+                const auto e = schnell ? KonjunktionSuchen(f.a, f.b, f.start, s, *f.pos)
+                                       : KonjunktionSchrittweise(f.a, f.b, f.start, s, *f.pos);
+                EXPECT_LE(gefragt, 200000) << "still searching";
+                if (e.ok())
+                    continue; // an event of the jumping positions, found by chance
+                EXPECT_EQ(e.status().fehler, Fehler::AusserhalbGueltigkeit);
+                EXPECT_EQ(e.status().meldungsSchluessel, f.meldung);
+            }
+}
+
+// The search that leaves the range names the limit in force.
+TEST(Konjunktion, MeldungDerGrenze)
+{
+    const Rechner normal(false);
+    const Heliozentrisch pos = normal.funktion();
+    Konjunktionssuche s;
+    s.grenze = GrenzeChironNormal;
+    const auto e = KonjunktionSuchen(5, 14, -GrenzeChironNormal - 10, s, pos);
+    ASSERT_FALSE(e.ok());
+    EXPECT_EQ(e.status().fehler, Fehler::AusserhalbGueltigkeit);
+    EXPECT_EQ(e.status().meldungsSchluessel, "lauf.gueltigkeit.chiron");
+    s.grenze = 1000; // no limit of the table: the default text
+    EXPECT_EQ(KonjunktionSuchen(5, 6, 2000, s, pos).status().meldungsSchluessel, "lauf.gueltigkeit.25000");
+}
+
 } // namespace
