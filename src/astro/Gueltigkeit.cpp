@@ -48,6 +48,29 @@ Grenzfall GrenzfallFuer(bool hoheGenauigkeit, bool mondDarstellung, bool mitKlei
     return Grenzfall::Normal;
 }
 
+Grenzfall GrenzfallDerKoerper(std::span<const int> koerper, bool hoheGenauigkeit, bool mondDarstellung,
+                              bool aeussereErlaubt)
+{
+    bool klein = false, chiron = false, aussen = aeussereErlaubt, irgendeiner = false;
+    for (int k : koerper) {
+        if (k <= 0)
+            continue;
+        irgendeiner = true;
+        klein = klein || k >= 10;
+        chiron = chiron || k == 14;
+        aussen = aussen && k >= 5 && k <= 9;
+    }
+    return GrenzfallFuer(hoheGenauigkeit, mondDarstellung, klein, chiron, aussen && irgendeiner);
+}
+
+std::string_view GrenzmeldungFuer(double grenzeTage)
+{
+    for (const Gueltigkeitsgrenze& g : kGrenzen)
+        if (g.tage == grenzeTage)
+            return g.meldungsSchluessel;
+    return GueltigkeitsgrenzeFuer(Grenzfall::Normal).meldungsSchluessel;
+}
+
 Tageszahl StartzeitBegrenzen(Tageszahl start, double grenzeTage)
 {
     if (start < -grenzeTage)

@@ -9,6 +9,7 @@
 
 #include "astro/Zeit.h"
 
+#include <span>
 #include <string_view>
 
 namespace astro {
@@ -59,6 +60,23 @@ const Gueltigkeitsgrenze& GueltigkeitsgrenzeFuer(Grenzfall fall);
 // centre the Sun or among them), else the default.
 Grenzfall GrenzfallFuer(bool hoheGenauigkeit, bool mondDarstellung, bool mitKleinplanet, bool mitChiron,
                         bool nurJupiterBisPluto);
+
+// The case of a run from the bodies it computes (a planet at the centre
+// counted among them; the Sun, 0, and the Moon's slot are ignored): a minor
+// planet (10..21) at high accuracy, Chiron (14) at normal accuracy, and the
+// wider limit when every body is Jupiter to Pluto at normal accuracy and the
+// representation allows it (two and three planets; the overview keeps the
+// default). The window's preparations arrive at the same case step by step
+// (their limit, the bodies' element tables, the Moon).
+Grenzfall GrenzfallDerKoerper(std::span<const int> koerper, bool hoheGenauigkeit, bool mondDarstellung,
+                              bool aeussereErlaubt);
+
+// The message key of the limit L (one of the five above); any other L,
+// as a search without a run's limit has it, gets the default limit's text.
+std::string_view GrenzmeldungFuer(double grenzeTage);
+
+// Whether a day lies within [-L, L] (false for NaN).
+inline bool InnerhalbGrenze(Tageszahl tag, double grenzeTage) { return tag >= -grenzeTage && tag <= grenzeTage; }
 
 // Start time of a run bounded by L: below -L it becomes -L, above L it becomes
 // L - 182625 (500 years inside the limit).

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -73,6 +75,45 @@ TEST(Gueltigkeit, FallUndGrenze)
         EXPECT_TRUE(sprache::vorhanden(astro::StartbereichFuer(f).meldungsSchluessel));
         EXPECT_TRUE(sprache::vorhanden(astro::StartbereichFuer(f).hinweisSchluessel));
     }
+}
+
+// The limit of a run from its bodies, as the cases of the limit table name
+// them; the centre planet counts as a body, the Sun does not.
+TEST(Gueltigkeit, FallDerKoerper)
+{
+    using astro::Grenzfall;
+    struct Fall {
+        const char* name;
+        std::vector<int> koerper;
+        bool hoch, mond, aeussere;
+        Grenzfall erwartet;
+    };
+    const Fall faelle[] = {
+        {"Venus-Earth", {2, 3}, false, false, true, Grenzfall::Normal},
+        {"Jupiter-Saturn", {5, 6}, false, false, true, Grenzfall::AeussereNormal},
+        {"Jupiter-Saturn, centre the Sun", {5, 6, 0}, false, false, true, Grenzfall::AeussereNormal},
+        {"Jupiter-Saturn seen from Mars", {5, 6, 4}, false, false, true, Grenzfall::Normal},
+        {"Jupiter-Saturn in the overview", {5, 6}, false, false, false, Grenzfall::Normal},
+        {"Jupiter-Saturn, high accuracy", {5, 6}, true, false, true, Grenzfall::HoheGenauigkeit},
+        {"Saturn-Chiron", {6, 14}, false, false, true, Grenzfall::ChironNormal},
+        {"Saturn-Chiron, high accuracy", {6, 14}, true, false, true, Grenzfall::KleinplanetHoch},
+        {"Earth-Pluto-Chiron", {3, 9, 14}, false, false, true, Grenzfall::ChironNormal},
+        {"Earth-Ceres", {3, 10}, false, false, true, Grenzfall::Normal},
+        {"Earth-Ceres, high accuracy", {3, 10}, true, false, true, Grenzfall::KleinplanetHoch},
+        {"Pluto-Eris", {9, 20}, false, false, true, Grenzfall::Normal},
+        {"the Moon", {3}, false, true, false, Grenzfall::HoheGenauigkeit},
+        {"no body", {}, false, false, true, Grenzfall::Normal},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(astro::GrenzfallDerKoerper(f.koerper, f.hoch, f.mond, f.aeussere), f.erwartet) << f.name;
+    // The message of each limit, found by its days.
+    for (auto f : {Grenzfall::HoheGenauigkeit, Grenzfall::KleinplanetHoch, Grenzfall::Normal, Grenzfall::AeussereNormal,
+                   Grenzfall::ChironNormal})
+        EXPECT_EQ(astro::GrenzmeldungFuer(astro::GueltigkeitsgrenzeFuer(f).tage),
+                  astro::GueltigkeitsgrenzeFuer(f).meldungsSchluessel);
+    EXPECT_EQ(astro::GrenzmeldungFuer(1e300), "lauf.gueltigkeit.25000");
+    EXPECT_FALSE(astro::InnerhalbGrenze(std::nan(""), 1e300));
+    EXPECT_TRUE(astro::InnerhalbGrenze(-950400, 950400));
 }
 
 } // namespace
