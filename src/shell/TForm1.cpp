@@ -406,6 +406,11 @@ bool TForm1::imGreifquadrat(QPoint p) const
 
 void TForm1::mausDruck(QPoint p)
 {
+    // A click skips the start animation.
+    if (z_.Startphase) {
+        z_.AnimationUeberspringen = true;
+        return;
+    }
     if (!engine_->zentrumZiehbar())
         return;
     // Paused with the kept figures turning: the figure stays as it is.
@@ -445,17 +450,21 @@ void TForm1::mausLos(QPoint) { z_.MausGedrueckt = false; }
 
 bool TForm1::tasteVorschau(QKeyEvent* k)
 {
+    // The start phase: any key skips the start animation and does nothing
+    // else. Afterwards Escape ends a run at its first press.
+    if (z_.Startphase) {
+        z_.AnimationUeberspringen = true;
+        return true;
+    }
     if (k->key() == Qt::Key_Escape) {
-        if (!z_.AnimationUeberspringen)
-            z_.AnimationUeberspringen = true;
-        else if (z_.LaufAktiv)
+        if (z_.LaufAktiv)
             engine_->beenden();
         return true;
     }
     if (k->key() == Qt::Key_Space && k->modifiers() == Qt::NoModifier) {
-        if (!z_.Startphase && z_.LaufAktiv && !z_.FigurFertig)
+        if (z_.LaufAktiv && !z_.FigurFertig)
             engine_->pauseUmschalten();
-        return z_.LaufAktiv || z_.Startphase;
+        return z_.LaufAktiv;
     }
     if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && k->modifiers() == Qt::NoModifier) {
         if (!z_.Startphase && !z_.LaufAktiv) {
