@@ -147,7 +147,7 @@ namespace cli {
 int bildSchreiben(const std::string& aus, const QImage& bild, const output::Vektorzeichnung& nachzeichnen)
 {
     const QString name = QString::fromStdString(aus);
-    const output::Bildformat format = output::FormatDerEndung(name).value_or(output::Bildformat::Png);
+    const output::Bildformat format = output::FormatBeimSpeichern(name);
     const output::Schreibergebnis e = output::IstVektorformat(format)
                                           ? output::VektorSchreiben(name, format, bild.size(), nachzeichnen)
                                           : output::RasterSchreiben(bild, name, format);

@@ -68,11 +68,17 @@ template <class Rahmen> void tailSetzen(const Rahmenoptionen& o, Rahmen& r)
 int zeilenUndBild(const std::vector<std::string>& zeilen, const std::string& aus, const QImage& bild,
                   const output::Vektorzeichnung& nachzeichnen);
 
-// Writes the picture of a render command in the format of the extension of
-// `aus`: ".bmp", ".jpg" (quality 90) and ".png" (also any other name) from
-// `bild`, the surface as drawn; ".svg" and ".pdf" drawn once more by
+// Writes the picture of a render command in the format the window's "Bild
+// speichern" takes for the name `aus` (output::FormatBeimSpeichern):
+// ".png", ".jpg" or ".jpeg" (quality 90) and ".bmp" (also ".dib" and any
+// other name) from `bild`, the surface as drawn; ".svg" and ".pdf" drawn
+// once more by
 // `nachzeichnen` (the figure's last frame, without rows) onto a vector
 // canvas of the surface's size. Returns the exit code; errors are printed.
 int bildSchreiben(const std::string& aus, const QImage& bild, const output::Vektorzeichnung& nachzeichnen);
+// That rule in the words of the --help texts.
+inline constexpr const char* Formatregel =
+    "the ending chooses the format (any case): .png; .jpg or .jpeg (JPEG, quality 90); .svg or .pdf "
+    "(vector graphics drawn by the same code); .bmp, .dib and every other ending or none: BMP under that name";
 
 } // namespace cli

@@ -1,4 +1,5 @@
-// velmora-cli render start: the start figure (the start text on black) as PNG.
+// velmora-cli render start: the start figure (the start text on black), or a
+// frame of the start animation.
 #include "cli/Befehle.h"
 #include "cli/Mysterium.h"
 #include "cli/Offscreen.h"
@@ -10,18 +11,30 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
+
 namespace {
 
 int renderStart(const cli::Argumente& args)
 {
     // With --frame: a frame of the start animation instead of the start text.
+    const bool hilfe = std::find(args.begin(), args.end(), "--help") != args.end();
     for (const std::string& a : args)
-        if (a == "--frame" || a == "--seed")
+        if (!hilfe && (a == "--frame" || a == "--seed"))
             return cli::startanimationRendern(args);
     std::string aus;
     int breite = 1280, hoehe = 800;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (a == "--help") {
+            std::printf("render start [--size WxH] [--lang de|en] --out FILE\n"
+                        "render start --frame N [--seed S] [--size WxH] --out FILE\n"
+                        "  The start text on black, or frame N (from 1) of the start animation drawn with the\n"
+                        "  random start parameters of seed S (default 1).\n"
+                        "  --out FILE: %s\n",
+                        cli::Formatregel);
+            return 0;
+        }
         if (a == "--out" && i + 1 < args.size())
             aus = args[++i];
         else if (a == "--size" && i + 1 < args.size()) {
@@ -36,7 +49,7 @@ int renderStart(const cli::Argumente& args)
             return cli::fehler("render start: unknown argument '" + a + "'");
     }
     if (aus.empty())
-        return cli::fehler("render start: --out FILE.png is required");
+        return cli::fehler("render start: --out FILE is required");
     cli::OffscreenAnwendung anwendung;
     shell::QtZeichenflaeche flaeche(breite, hoehe);
     flaeche.fuellen(figures::Schwarz);
@@ -57,15 +70,16 @@ namespace cli {
 
 static cli::BefehlRegistrierung registrierung(
     "render", "render FIGURE [OPTIONS] --out FILE",
-    "draws a figure headlessly into FILE: .png (and any other name), .bmp, .jpg (quality 90), or the vector "
-    "graphics .svg and .pdf drawn by the same code (FIGURE: start; see 'render --help')",
+    "draws a figure headlessly into FILE, in the format of its ending: .png, .jpg or .jpeg (quality 90), .bmp "
+    "(and any other name), or the vector graphics .svg and .pdf drawn by the same code (FIGURE: start; see "
+    "'render --help')",
     [](const cli::Argumente& args) -> int {
         if (args.empty() || args[0] == "--help") {
             std::string liste;
             for (const auto& [name, f] : cli::renderFiguren())
                 liste += " " + name;
             std::printf("figures:%s\n", liste.c_str());
-            std::printf("--out FILE: .png (and any other name), .bmp, .jpg (quality 90), .svg, .pdf\n");
+            std::printf("--out FILE: %s\n", cli::Formatregel);
             return args.empty() ? 2 : 0;
         }
         auto& figuren = cli::renderFiguren();

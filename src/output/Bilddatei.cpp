@@ -21,7 +21,7 @@ std::optional<Bildformat> FormatDerEndung(const QString& name)
     const QString endung = QFileInfo(name).suffix().toUpper();
     if (endung == QLatin1String("BMP") || endung == QLatin1String("DIB"))
         return Bildformat::Bmp;
-    if (endung == QLatin1String("JPG"))
+    if (endung == QLatin1String("JPG") || endung == QLatin1String("JPEG"))
         return Bildformat::Jpeg;
     if (endung == QLatin1String("PNG"))
         return Bildformat::Png;

@@ -25,12 +25,14 @@ enum class Bildformat { Bmp, Jpeg, Png, Svg, Pdf };
 
 constexpr int JpegQualitaet = 90;
 
-// The format an extension names (".bmp", ".dib", ".jpg", ".png", ".svg",
-// ".pdf", in any case); none for any other name.
+// The format an extension names (".bmp", ".dib", ".jpg", ".jpeg", ".png",
+// ".svg", ".pdf", in any case); none for any other name.
 std::optional<Bildformat> FormatDerEndung(const QString& name);
-// "Bild speichern": ".jpg" in any case is JPEG, ".png", ".svg" and ".pdf"
-// are those formats; every other name (".dib" and ".jpeg" included) is a
-// BMP file under that name.
+// The format of a picture written under `name`, in the window ("Bild
+// speichern") and in velmora-cli alike: ".jpg" and ".jpeg" in any case are
+// JPEG (a file whose content contradicts its name trips other programs up),
+// ".png", ".svg" and ".pdf" are those formats; every other name (".dib" and
+// none included) is a BMP file under that name.
 Bildformat FormatBeimSpeichern(const QString& name);
 // A name without an extension gets ".bmp".
 QString MitStandardendung(const QString& name);

@@ -28,13 +28,14 @@ TEST(Bilddatei, FormatUndEndungDesNamens)
     };
     const Fall faelle[] = {
         {"a.jpg", Bildformat::Jpeg},  {"A.JPG", Bildformat::Jpeg},     {"b.Jpg", Bildformat::Jpeg},
-        {"c.jpeg", Bildformat::Bmp},  {"d.dib", Bildformat::Bmp},      {"e.bmp", Bildformat::Bmp},
+        {"c.jpeg", Bildformat::Jpeg}, {"d.dib", Bildformat::Bmp},      {"e.bmp", Bildformat::Bmp},
         {"f.xyz", Bildformat::Bmp},   {"g.PNG", Bildformat::Png},      {"h.svg", Bildformat::Svg},
         {"i.Pdf", Bildformat::Pdf},   {"ordner.jpg/bild", Bildformat::Bmp},
+        {"C.JPEG", Bildformat::Jpeg}, {"k.jpe", Bildformat::Bmp},      {"ohne", Bildformat::Bmp},
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(FormatBeimSpeichern(QString::fromLatin1(f.name)), f.format) << f.name;
-    EXPECT_FALSE(FormatDerEndung(QStringLiteral("c.jpeg")).has_value());
+    EXPECT_FALSE(FormatDerEndung(QStringLiteral("f.xyz")).has_value());
 
     // Only a name without an extension gets ".bmp"; a dot in a folder's name
     // is no extension of the file.
@@ -80,13 +81,18 @@ TEST(Bilddatei, JpegBmpUndPngWerdenGeschrieben)
     const QImage zurueck(jpg);
     EXPECT_NEAR(qBlue(zurueck.pixel(20, 20)), 200, 8);
 
-    // ".jpeg" is a BMP file under that name.
-    const QString jpeg = ordner.filePath(QStringLiteral("bild.jpeg"));
+    // ".jpeg" is JPEG too: the content matches what the name says.
+    const QString jpeg = ordner.filePath(QStringLiteral("bild.Jpeg"));
     ASSERT_TRUE(RasterSchreiben(bild, jpeg, FormatBeimSpeichern(jpeg)));
-    QFile f(jpeg);
+    EXPECT_EQ(QImageReader(jpeg).format(), "jpeg");
+
+    // Any other extension is a BMP file under that name.
+    const QString dib = ordner.filePath(QStringLiteral("bild.dib"));
+    ASSERT_TRUE(RasterSchreiben(bild, dib, FormatBeimSpeichern(dib)));
+    QFile f(dib);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.read(2), QByteArray("BM"));
-    EXPECT_EQ(QImage(jpeg, "BMP").pixel(3, 50), qRgb(255, 255, 0));
+    EXPECT_EQ(QImage(dib, "BMP").pixel(3, 50), qRgb(255, 255, 0));
 
     const QString png = ordner.filePath(QStringLiteral("bild.png"));
     ASSERT_TRUE(RasterSchreiben(bild, png, Bildformat::Png));
