@@ -21,6 +21,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace ui {
@@ -85,6 +86,16 @@ int HilfeKontext(const QString& komponente)
         if (komponente == QLatin1String(k.komponente))
             return k.nummer;
     return 0;
+}
+
+std::vector<int> HilfeKontexte()
+{
+    std::vector<int> alle{kHilfeInhalt};
+    for (const Kontext& k : kKontexte)
+        alle.push_back(k.nummer);
+    std::sort(alle.begin(), alle.end());
+    alle.erase(std::unique(alle.begin(), alle.end()), alle.end());
+    return alle;
 }
 
 QString HilfeSeite(int kontext, bool deutsch)

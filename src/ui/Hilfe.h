@@ -39,6 +39,9 @@ int HilfeKontext(const QString& komponente);
 QString HilfeSeite(int kontext, bool deutsch);
 // The topic of an object: its own name, else those of its parents.
 int HilfeKontextVon(const QObject* o);
+// Every topic the program can open: those of the menu items, menus and
+// dialogs and the contents page, each once, ascending.
+std::vector<int> HilfeKontexte();
 
 class HilfeFenster : public QDialog {
 public:
