@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolTip>
@@ -103,7 +104,7 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern)
             engine_->beenden();
     });
     connect(bedienfeld_, &TFormBedienfeld::leertasteGedrueckt, this, [this] {
-        if (z_.LaufAktiv && !z_.FigurFertig)
+        if (bedienfeld_->pauseKnopf()->isEnabled())
             engine_->pauseUmschalten();
     });
     connect(bedienfeld_, &TFormBedienfeld::ansichtGeaendert, this, &TForm1::ansichtAusBedienfeld);
@@ -462,7 +463,9 @@ bool TForm1::tasteVorschau(QKeyEvent* k)
         return true;
     }
     if (k->key() == Qt::Key_Space && k->modifiers() == Qt::NoModifier) {
-        if (z_.LaufAktiv && !z_.FigurFertig)
+        // The space bar is the Pause button: it acts whenever the button is
+        // offered (the Metamorphose keeps it after its figure is complete).
+        if (bedienfeld_->pauseKnopf()->isEnabled())
             engine_->pauseUmschalten();
         return z_.LaufAktiv;
     }

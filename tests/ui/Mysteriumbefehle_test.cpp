@@ -159,4 +159,35 @@ TEST_F(Platon, KeplersMysteriumImUeberblick)
     EXPECT_TRUE(f->konfiguration().nurBahnenDrehen);
 }
 
+// The space bar pauses the Metamorphose as the panel's Pause button does, on
+// the drawing surface and in the panel's tempo field alike; a solid, which
+// offers no Pause, is not paused by it.
+TEST_F(Platon, LeertastePausiertDieMetamorphoseWieDerKnopf)
+{
+    std::vector<bool> pausen;
+    QTimer::singleShot(150, [&] {
+        EXPECT_TRUE(f->zustand().FigurFertig) << "the Metamorphose is complete at its first frame";
+        EXPECT_TRUE(f->bedienfeld()->pauseKnopf()->isEnabled());
+        QTest::keyClick(f->zeichenflaecheWidget(), Qt::Key_Space);
+        pausen.push_back(f->zustand().PauseAktiv);
+        QTest::keyClick(f->zeichenflaecheWidget(), Qt::Key_Space);
+        pausen.push_back(f->zustand().PauseAktiv);
+        QTest::keyClick(f->bedienfeld()->tempoFeld(), Qt::Key_Space);
+        pausen.push_back(f->zustand().PauseAktiv);
+        f->bedienfeld()->pauseKnopf()->click();
+        pausen.push_back(f->zustand().PauseAktiv);
+    });
+    ausfuehren(Menuepunkt::Metamorphose1, 300);
+    EXPECT_EQ(pausen, (std::vector<bool>{true, false, true, false}));
+
+    bool pausiert = true;
+    QTimer::singleShot(100, [&] {
+        EXPECT_FALSE(f->bedienfeld()->pauseKnopf()->isEnabled());
+        QTest::keyClick(f->zeichenflaecheWidget(), Qt::Key_Space);
+        pausiert = f->zustand().PauseAktiv;
+    });
+    ausfuehren(Menuepunkt::Hexaeder1, 200);
+    EXPECT_FALSE(pausiert);
+}
+
 } // namespace
