@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -226,6 +227,12 @@ TForm3Pl::TForm3Pl(shell::TForm1* form1, QWidget* eltern) : Eingabedialog(form1,
         connect(r, &QRadioButton::clicked, this, &TForm3Pl::RadioButton3P12Click);
     for (QRadioButton* r : punkte)
         connect(r, &QRadioButton::toggled, this, &TForm3Pl::RadioButton3P12Click);
+    // Every other control whose click runs the caption rule (a first choice
+    // brings the planets' names into the captions).
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             CheckBox10, RadioButton3RG12, RadioButton3RG13, RadioButton3RG23, CheckBoxkeineRG, CheckBox3PV2,
+             CheckBox12, CheckBox14, CheckBoxDreieck})
+        connect(b, &QAbstractButton::clicked, this, &TForm3Pl::RadioButton3P12Click);
     connect(CheckBox3PV3, &QCheckBox::toggled, this, &TForm3Pl::CheckBox3PV3Click);
     connect(CheckBox13, &QCheckBox::toggled, this, &TForm3Pl::CheckBox3PV3Click);
     connect(Edit1, &QLineEdit::textChanged, this, &TForm3Pl::Edit1Change);
@@ -236,7 +243,7 @@ TForm3Pl::TForm3Pl(shell::TForm1* form1, QWidget* eltern) : Eingabedialog(form1,
     // Until the first language pass the minor-planet hint is the short one.
     kurzerKleinplanetenhinweis_ = true;
     kleinplanetenHinweis();
-    RadioButton1Click();
+    koerperRegel(false);
     menueAnbinden();
 }
 
@@ -312,7 +319,7 @@ void TForm3Pl::kleinplanetenGeschaltet(bool ein)
         if (begrenzt != start)
             Edit11->setText(QLocale::c().toString(begrenzt, 'g', 15));
     }
-    RadioButton1Click();
+    koerperRegel(false);
 }
 
 void TForm3Pl::kleinplanetenHinweis()
@@ -430,7 +437,8 @@ void TForm3Pl::koerperSetzen(const std::array<bool, 22>& koerper)
 {
     for (int b = 1; b <= 21; ++b)
         koerper_[static_cast<size_t>(b)]->setChecked(koerper[static_cast<size_t>(b)]);
-    RadioButton1Click();
+    gewaehlt_ = true;
+    koerperRegel(false);
 }
 
 void TForm3Pl::Button9Click() { eingabeOkay(); }

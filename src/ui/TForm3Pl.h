@@ -78,7 +78,7 @@ public:
 
     // Event handlers.
     void RadioButton3P12Click(); // the captions of the chosen bodies; the pair and mid-point choices
-    void RadioButton1Click();    // a centre button or a body box
+    void RadioButton1Click();    // a centre button or a body box clicked
     void CheckBox3PV3Click();    // CheckBox3PV3 and CheckBox13: the every-k-th field
     void Edit1Change();
     void ButtonKOClick();        // conjunctions or oppositions
@@ -143,6 +143,11 @@ protected:
 
 private:
     void menueAnbinden();
+    // The rules of the bodies and the centre; `geklickt`: the user clicked
+    // (around the Sun that takes the marks of the positions away).
+    void koerperRegel(bool geklickt);
+    // The caption rule and the point items.
+    void beschriftungsRegel();
     QAction* aktion(shell::Menuepunkt p) const;
     bool an(shell::Menuepunkt p) const;
     void koerperErfassen();
@@ -169,7 +174,9 @@ private:
     // The next planet at the centre sets the planetocentric defaults (set at
     // creation and whenever the Sun is the centre).
     bool erstePlanetozentrisch_ = true;
-    int letztesZentrum_ = 0;
+    // The user has chosen a body, centre or pair (or the run set the
+    // bodies): the captions name the planets from now on.
+    bool gewaehlt_ = false;
     bool kleinplaneten_ = false;
     bool kurzerKleinplanetenhinweis_ = true; // until the first language pass or "Kleinplaneten" off
     QPointer<QAction> kleinplanetenAktion_, sofortAktion_, genauigkeitAktion_;

@@ -72,6 +72,12 @@ void TForm3Pl::koerperErfassen()
 
 void TForm3Pl::RadioButton3P12Click()
 {
+    gewaehlt_ = true;
+    beschriftungsRegel();
+}
+
+void TForm3Pl::beschriftungsRegel()
+{
     koerperErfassen();
     beschriftungen();
     punkteMenue();
@@ -80,9 +86,11 @@ void TForm3Pl::RadioButton3P12Click()
 void TForm3Pl::beschriftungen()
 {
     const auto& p = planeten_;
-    zentren_[1]->setText(Name(p[0]));
-    zentren_[2]->setText(Name(p[1]));
-    zentren_[3]->setText(Name(p[2]));
+    // Until the user first chooses, the centre buttons and the name boxes
+    // carry their neutral captions.
+    zentren_[1]->setText(gewaehlt_ ? Name(p[0]) : Q("3pl.planet1"));
+    zentren_[2]->setText(gewaehlt_ ? Name(p[1]) : Q("3pl.planet2"));
+    zentren_[3]->setText(gewaehlt_ ? Name(p[2]) : Q("3pl.planet3"));
     for (size_t i = 0; i < Paare.size(); ++i) {
         const QString a = kurzname(p[static_cast<size_t>(Paare[i].first)]);
         const QString b = kurzname(p[static_cast<size_t>(Paare[i].second)]);
@@ -113,8 +121,8 @@ void TForm3Pl::beschriftungen()
         CheckBox3PV3->setText(Q("3pl.aussen.nz"));
         Label1->setText(Q("3pl.jede.nz"));
     }
-    CheckBox12->setText(Name(erster));
-    CheckBox13->setText(Name(zweiter));
+    CheckBox12->setText(gewaehlt_ ? Name(erster) : Q("3pl.name"));
+    CheckBox13->setText(gewaehlt_ ? Name(zweiter) : Q("3pl.name"));
     // The link lines between the two planets that are not the centre (with
     // the Sun at the centre the box is locked and names planets 2 and 3).
     const int a = z == 0 ? p[1] : erster, b = z == 0 ? p[2] : zweiter;
@@ -174,19 +182,25 @@ void TForm3Pl::kleinplanetStartBegrenzen()
 
 void TForm3Pl::RadioButton1Click()
 {
+    gewaehlt_ = true;
+    koerperRegel(true);
+}
+
+void TForm3Pl::koerperRegel(bool geklickt)
+{
     koerperErfassen();
     startbereichRegel();
 
     const int z = zentrum();
-    const bool neuesZentrum = z != letztesZentrum_;
-    letztesZentrum_ = z;
     if (z == 0) {
         GroupBox7->setEnabled(true);
         CheckBox10->setEnabled(true);
         GroupBox1->setEnabled(false);
-        // Back at the Sun the marks of the planetocentric view go; a change
-        // of the bodies alone keeps what the user ticked.
-        if (neuesZentrum)
+        // Around the Sun every click of a body or a centre takes the marks
+        // of the positions and lines away: the planets they named may no
+        // longer be the ones the boxes now name. A correction by the run or
+        // the minor-planet switch keeps them.
+        if (geklickt)
             for (QCheckBox* c : {CheckBox12, CheckBox13, CheckBox3PV2, CheckBox3PV3})
                 c->setChecked(false);
         erstePlanetozentrisch_ = true;
@@ -204,13 +218,13 @@ void TForm3Pl::RadioButton1Click()
             CheckBox3PV3->setChecked(true);
         }
     }
-    RadioButton3P12Click();
+    beschriftungsRegel();
     jedeKteRegel();
 }
 
 void TForm3Pl::CheckBox3PV3Click()
 {
-    RadioButton3P12Click();
+    beschriftungsRegel();
     jedeKteRegel();
 }
 
@@ -243,6 +257,7 @@ void TForm3Pl::ButtonKOClick()
 {
     konjunktion_ = !konjunktion_;
     umgeschaltet_ = true;
+    gewaehlt_ = true;
     beschriftungen();
 }
 

@@ -85,15 +85,29 @@ TEST_F(Drei, DefaultsCaptionsAndTheInputRecord)
 {
     EXPECT_EQ(ui::HilfeKontext(d->objectName()), 230);
     EXPECT_EQ(d->windowTitle(), QStringLiteral(" Eingabe:  Darstellung 3 Planeten"));
-    EXPECT_EQ(texte(d->RadioButton1, d->RadioButton2, d->RadioButton3, d->RadioButton4),
-              (QStringList{"Sonne", "Venus", "Erde", "Mars"}));
+    // Before the first choice the centre buttons and the name boxes carry
+    // neutral captions, also through a language pass.
+    auto vorDerWahl = [this] {
+        EXPECT_EQ(texte(d->RadioButton2, d->RadioButton3, d->RadioButton4, d->CheckBox12, d->CheckBox13),
+                  (QStringList{"Planet 1", "Planet 2", "Planet 3", "Name", "Name"}));
+    };
+    EXPECT_EQ(d->GroupBoxKP->toolTip(), QStringLiteral(" Kleinplaneten können im Menü 'Extras' aktiviert werden "));
+    vorDerWahl();
+    ui::Sprachwechsel::instanz().durchlauf(sprache::Sprache::Englisch);
+    vorDerWahl();
+    ui::Sprachwechsel::instanz().durchlauf(sprache::Sprache::Deutsch);
+    EXPECT_EQ(d->RadioButton1->text(), QStringLiteral("Sonne"));
     EXPECT_EQ(paare(*d), (QStringList{"Ve / Er", "Ve / Ma", "Er / Ma"}));
     EXPECT_EQ(texte(d->RadioButton3RG12, d->RadioButton3RG13, d->RadioButton3RG23),
               (QStringList{"Ve - Er", "Ve - Ma", "Er - Ma"}));
+    // The first choice, of any kind, names them.
+    klick(d->CheckBoxDreieck);
+    klick(d->CheckBoxDreieck);
+    EXPECT_EQ(texte(d->RadioButton1, d->RadioButton2, d->RadioButton3, d->RadioButton4),
+              (QStringList{"Sonne", "Venus", "Erde", "Mars"}));
     EXPECT_EQ(texte(d->CheckBox3PV2, d->CheckBox12, d->CheckBox3PV3, d->CheckBox13),
               (QStringList{"äuss. Konj.-Planet", "Erde", "Nicht-Konj.-Planet", "Mars"}));
     EXPECT_FALSE(d->Edit1->isEnabled() || d->CheckBox14->isEnabled() || d->koerperBox(10)->isEnabled());
-    EXPECT_EQ(d->GroupBoxKP->toolTip(), QStringLiteral(" Kleinplaneten können im Menü 'Extras' aktiviert werden "));
     EXPECT_EQ(d->eingabe().koerper, figures::DreiPlanetenEingabe().koerper);
 
     // The name boxes name the outer planet of the driving pair and the third.
@@ -164,10 +178,31 @@ TEST_F(Drei, APlanetAtTheCentreAndBackToTheSun)
     EXPECT_TRUE(d->GroupBox7->isEnabled() && d->CheckBox10->isEnabled() && !d->CheckBox14->isEnabled());
     EXPECT_EQ(d->Label1->text(), QStringLiteral("Nicht-Konj.-Planet nur bei jeder ... Konjunktion"));
 
-    // Around the Sun a change of the bodies keeps the marks.
-    klick(d->CheckBox3PV2);
+    // Around the Sun every click of a body, or of the Sun again, takes the
+    // marks of the positions and their names away.
+    auto alleAn = [this] {
+        for (QCheckBox* c : {d->CheckBox3PV2, d->CheckBox12, d->CheckBox3PV3, d->CheckBox13})
+            c->setChecked(true);
+    };
+    auto keineAn = [this] {
+        return !d->CheckBox3PV2->isChecked() && !d->CheckBox12->isChecked() && !d->CheckBox3PV3->isChecked() &&
+               !d->CheckBox13->isChecked();
+    };
+    alleAn();
     box(*d, 5);
-    EXPECT_TRUE(d->CheckBox3PV2->isChecked());
+    EXPECT_TRUE(keineAn()) << "a fourth body ticked";
+    alleAn();
+    box(*d, 5);
+    EXPECT_TRUE(keineAn()) << "a body unticked";
+    alleAn();
+    klick(d->RadioButton1);
+    EXPECT_TRUE(keineAn()) << "the Sun clicked again";
+    // The run's correction of the bodies is no click: the marks stay.
+    alleAn();
+    d->koerperSetzen(nur({2, 3, 4}));
+    EXPECT_TRUE(d->CheckBox3PV2->isChecked() && d->CheckBox13->isChecked());
+    for (QCheckBox* c : {d->CheckBox3PV2, d->CheckBox12, d->CheckBox3PV3, d->CheckBox13})
+        c->setChecked(false);
     // After the Sun a planet sets the defaults once more.
     klick(d->RadioButton4);
     EXPECT_TRUE(d->CheckBox13->isChecked() && d->CheckBox3PV3->isChecked());
@@ -238,6 +273,7 @@ TEST_F(Drei, ConjunctionsOrOppositions)
 
 TEST_F(Drei, TheLanguagePassKeepsTheCaptionsOfTheChoice)
 {
+    klick(d->RadioButton3P12);
     ui::Sprachwechsel::instanz().durchlauf(sprache::Sprache::Englisch);
     EXPECT_EQ(d->windowTitle(), QStringLiteral(" Input: Representation 3 Planets"));
     EXPECT_EQ(texte(d->RadioButton3, d->CheckBox3PV2, d->CheckBox12, d->Label1),
