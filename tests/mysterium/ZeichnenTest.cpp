@@ -265,7 +265,8 @@ TEST(Startanimation, SpiraleHaltenUndAbflug)
 
 TEST(Keplerschalen, ElfSchichtenVonAussenNachInnen)
 {
-    // Saturn's orbit passes through the cube's corners.
+    // The cube's corners lie on the sphere of Saturn's mean distance; being
+    // above and below the ecliptic, they stay inside Saturn's orbit.
     Keplerschalen k;
     for (const Vektor& v : k.polyeder().ecken(Koerper::Hexaeder))
         EXPECT_NEAR(std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z), 1427.607, 1e-6);
