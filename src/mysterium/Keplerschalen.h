@@ -1,8 +1,10 @@
 #pragma once
 // Kepler's Mysterium: the five Platonic solids nested between the orbits of
-// Mercury to Saturn, each touching the orbit outside it, drawn with the
-// orbits' halves and the planets from outside in and back to front, in
-// place of the Overview's planet discs.
+// Mercury to Saturn, each with its corners on the sphere of the mean
+// distance of the planet outside it (most corners lie off the ecliptic, so
+// they do not meet the orbit itself), drawn with the orbits' halves and the
+// planets from outside in and back to front, in place of the Overview's
+// planet discs.
 
 #include "figures/Ueberblick.h"
 #include "mysterium/Koerperzeichnen.h"
