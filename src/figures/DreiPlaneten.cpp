@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace figures {
 
@@ -352,11 +353,24 @@ astro::Status DreiPlaneten::schritt(DreiPlanetenZaehler& c, Zeichenflaeche* z, A
     const bool ohne = ohnePlaneten(c, r);
     const int e = gezeigt(c);
     if (ohne) {
-        // The clock follows the events shown while no planet marks the time.
-        const double d = e > 0 ? tage_[I(e - 1)] : (lauf_.sofort ? lauf_.gueltigkeitsgrenze : t0_);
-        while (t0_ + c.schritt * schrittweite_ < d) {
-            ++c.schritt;
-            ++c.rueckschritte;
+        // The clock follows the events while no planet marks the time: on to
+        // the day of the next event to be shown (the slot at the count shown;
+        // with turning kept figures the one after them), one event a frame.
+        // "Ergebnis sofort" shows all at once: the day of the last event, or
+        // the validity limit when there is none.
+        double d = t0_;
+        bool mitZiel = true;
+        if (lauf_.sofort)
+            d = gefunden_ > 0 ? tage_[I(gefunden_ - 1)] : lauf_.gueltigkeitsgrenze;
+        else if (const int i = lauf_.drehung ? std::min(c.konjIndex, lauf_.figurenAnzahl) : c.konjIndex;
+                 i >= 0 && i < gefunden_ && I(i) < tage_.size())
+            d = tage_[I(i)];
+        else
+            mitZiel = false;
+        if (mitZiel) {
+            const int s = SchrittZumTag(t0_, schrittweite_, d, c.schritt, std::numeric_limits<int>::max() - 1);
+            c.rueckschritte = s - c.schritt;
+            c.schritt = s;
         }
     }
     if (!z)

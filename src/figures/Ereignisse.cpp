@@ -1,6 +1,7 @@
 #include "figures/Ereignisse.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace figures {
 
@@ -43,6 +44,20 @@ int EreignissePassieren(Ereignislage& l, std::span<const double> tage, int& zaeh
             break;
     }
     return passiert;
+}
+
+int SchrittZumTag(double t0, double dt, double ziel, int schritt, int hoechstens)
+{
+    if (!(dt > 0) || !std::isfinite(ziel) || schritt >= hoechstens)
+        return schritt;
+    long long s = schritt;
+    // Straight to just below the target, then step by step.
+    const double bis = std::floor((ziel - t0) / dt) - 1;
+    if (bis > static_cast<double>(s))
+        s = static_cast<long long>(std::min(bis, static_cast<double>(hoechstens)));
+    while (s < hoechstens && t0 + static_cast<double>(s) * dt < ziel)
+        ++s;
+    return static_cast<int>(s);
 }
 
 int EreignisseVorausberechnen(int anzahl, double t0, double abstand, double neustartSchritt, int neustarts,

@@ -50,6 +50,12 @@ int NaechsterEreignisIndex(bool drehung, int figurenAnzahl, int zaehler);
 int EreignissePassieren(Ereignislage& lage, std::span<const double> tage, int& zaehler, Ereigniszaehlung art,
                         Ereigniszeile zeile, Figurnachruecken nachruecken = {});
 
+// The clock of a frame whose planets are not drawn: the first step at or
+// after `schritt` whose day t0 + step x dt is not before `ziel` (the day of
+// the next event to be shown), at most `hoechstens`. The comparison is the
+// one of a clock stepped one by one, reached in one jump.
+int SchrittZumTag(double t0, double dt, double ziel, int schritt, int hoechstens);
+
 // The pre-calculation of a run's events: zuweisen(i, t) finds event i at
 // or after t and stores it, tag(i) is its day. The next search starts
 // `abstand` after the event found. An event before the start (the search

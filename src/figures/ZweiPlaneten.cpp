@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace figures {
 
@@ -363,20 +364,35 @@ bool ZweiPlaneten::ohnePlaneten(const ZweiPlanetenZaehler& c, const ZweiPlaneten
 
 void ZweiPlaneten::nachjustieren(ZweiPlanetenZaehler& c) const
 {
-    // The clock follows the events shown while no planet marks the time.
-    const bool oppoZuerst = sternmodus_ == 2 || sternmodus_ == 4;
-    const Ereignisspeicher& sp = oppoZuerst ? oppo_ : konj_;
-    int n = oppoZuerst ? c.oppoIndex : c.konjIndex;
-    if (lauf_.drehung)
-        n = std::min(n, lauf_.figurenAnzahl);
+    // The clock follows the events while no planet marks the time: it moves
+    // on to the day of the next event to be shown (the one at the index of
+    // the count shown; with turning kept figures the slot after them), so
+    // that every frame brings one event. With both stars the earlier of
+    // the two next events. Without a next event the clock keeps its pace.
     c.rueckschritte = 0;
-    if (n <= 0 || I(n - 1) >= sp.tage.size())
+    double ziel = 0;
+    bool mitZiel = false;
+    const auto naechstes = [&](const Ereignisspeicher& sp, int zaehler) {
+        const int i = lauf_.drehung ? std::min(zaehler, lauf_.figurenAnzahl) : zaehler;
+        if (i < 0 || i >= sp.gefunden || I(i) >= sp.tage.size())
+            return;
+        const double d = sp.tage[I(i)];
+        if (!mitZiel || d < ziel)
+            ziel = d;
+        mitZiel = true;
+    };
+    if (e_.konjunktionsstern)
+        naechstes(konj_, c.konjIndex);
+    if (e_.oppositionsstern)
+        naechstes(oppo_, c.oppoIndex);
+    if (!mitZiel)
         return;
-    const double d = sp.tage[I(n - 1)];
-    while (t0_ + c.schritt * e_.schrittweite < d && c.schritt < std::max(lauf_.schrittgrenze, schrittzahl_)) {
-        ++c.schritt;
-        ++c.rueckschritte;
-    }
+    // Kept figures turn without an end; otherwise the run ends with its steps.
+    const int hoechstens = lauf_.drehung ? std::numeric_limits<int>::max() - 1
+                                         : std::max(lauf_.schrittgrenze, schrittzahl_);
+    const int s = SchrittZumTag(t0_, e_.schrittweite, ziel, c.schritt, hoechstens);
+    c.rueckschritte = s - c.schritt;
+    c.schritt = s;
 }
 
 void ZweiPlaneten::zeileSchritt(astro::Datenausgabe& d, int k) const

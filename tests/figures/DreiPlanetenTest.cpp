@@ -232,3 +232,42 @@ TEST(DreiPlaneten, ErstesEreignisNieVorDemStart)
         EXPECT_NEAR(f.ereignistag(0), 454 + 583.92, 8.0) << sofort;
     }
 }
+
+TEST(DreiPlaneten, OhnePlanetenSpringtDieUhrZumNaechstenEreignis)
+{
+    // Frames until eight Venus-Earth conjunctions have passed: once the
+    // planets are hidden (two kept figures, or "Planeten nur zu Beginn"
+    // after the second), each frame brings the next one.
+    const Einstellungssatz s;
+    const auto bilder = [&](bool drehung, bool nurZuBeginn, int& ohneBilder) {
+        DreiPlaneten f;
+        Ansicht a;
+        a.GroesseSetzen(800, 600);
+        DreiPlanetenEingabe e = Mit({2, 3, 4});
+        DreiPlanetenlauf l;
+        l.konstellationsgrenze = 8;
+        l.drehung = drehung;
+        l.figurenAnzahl = 2;
+        EXPECT_TRUE(f.vorbereiten(e, l, a, Planeten()));
+        DreiPlanetenRahmen r;
+        r.nurZuBeginn = nurZuBeginn;
+        r.nurBisIndex = 1;
+        DreiPlanetenZaehler c;
+        int n = 0;
+        ohneBilder = 0;
+        for (; c.konjIndex < 8 && n < 100000; ++n, ++c.schritt) {
+            EXPECT_TRUE(f.schritt(c, nullptr, a, s, r, nullptr));
+            ohneBilder += f.ohnePlaneten(c, r);
+        }
+        EXPECT_EQ(c.konjIndex, 8);
+        return n;
+    };
+    int ohne = 0;
+    const int alle = bilder(false, false, ohne);
+    EXPECT_EQ(ohne, 0);
+    for (const bool drehung : {true, false}) {
+        const int n = bilder(drehung, !drehung, ohne);
+        EXPECT_LT(n, alle / 2) << drehung;
+        EXPECT_LE(ohne, 6 + 1) << drehung;
+    }
+}

@@ -332,3 +332,65 @@ TEST(ZweiPlaneten, ErstesEreignisNieVorDemStart)
         EXPECT_EQ(c.konjIndex, 0) << start;
     }
 }
+
+TEST(ZweiPlaneten, OhnePlanetenSpringtDieUhrZumNaechstenEreignis)
+{
+    // Frames (one step each, as the main loop advances) until eight
+    // conjunctions have passed. Once the planets are hidden, by kept
+    // figures past their count or "Planeten nur zu Beginn", every frame
+    // brings the next conjunction; without either the clock walks all the
+    // ~1170 steps.
+    const Einstellungssatz s;
+    const auto bilder = [&](bool drehung, bool nurZuBeginn, int& ohneBilder) {
+        ZweiPlaneten f;
+        Ansicht a;
+        a.GroesseSetzen(800, 600);
+        ZweiPlanetenEingabe e = VenusErde();
+        e.konjunktionsstern = e.oppositionsstern = true;
+        ZweiPlanetenlauf l;
+        l.schrittgrenze = 12000;
+        l.drehung = drehung;
+        l.figurenAnzahl = 2;
+        EXPECT_TRUE(f.vorbereiten(e, l, a, Planeten()));
+        ZweiPlanetenRahmen r;
+        r.nurZuBeginn = nurZuBeginn;
+        r.nurBisIndex = 1;
+        ZweiPlanetenZaehler c;
+        int n = 0;
+        ohneBilder = 0;
+        double letzterTag = -1e9;
+        for (; c.konjIndex < 8 && n < 5000; ++n, ++c.schritt) {
+            EXPECT_TRUE(f.schritt(c, nullptr, a, s, r, nullptr));
+            const bool ohne = f.ohnePlaneten(c, r);
+            ohneBilder += ohne;
+            if (ohne && c.rueckschritte > 0) {
+                // The jump ends on the day of the next conjunction or
+                // opposition, never beyond it.
+                const double tag = f.starttag() + c.schritt * f.schrittweite();
+                EXPECT_GT(tag, letzterTag);
+                const auto naechster = [&](const Ereignisspeicher& sp, int zaehler) {
+                    return sp.tage[static_cast<size_t>(drehung ? std::min(zaehler, 2) : zaehler)];
+                };
+                const double ziel =
+                    std::min(naechster(f.konjunktionen(), c.konjIndex), naechster(f.oppositionen(), c.oppoIndex));
+                EXPECT_GE(tag, ziel);
+                EXPECT_LT(tag - f.schrittweite(), ziel);
+                letzterTag = tag;
+            }
+        }
+        EXPECT_EQ(c.konjIndex, 8);
+        return n;
+    };
+    int ohne = 0;
+    const int alle = bilder(false, false, ohne);
+    EXPECT_EQ(ohne, 0);
+    EXPECT_GT(alle, 1100);
+    for (const bool drehung : {true, false}) {
+        const int n = bilder(drehung, !drehung, ohne);
+        // Two or three conjunctions stepped (the third one's opposition
+        // hides the planets as early), then one event a frame: about two
+        // frames per synodic period (a conjunction and an opposition).
+        EXPECT_LT(n, alle / 2) << drehung;
+        EXPECT_LE(ohne, 2 * 6 + 2) << drehung;
+    }
+}

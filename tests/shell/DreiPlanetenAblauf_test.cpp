@@ -100,3 +100,39 @@ TEST_F(DreiPlanetenLauf, ErgebnisSofortInEinemSchritt)
     // The clock stands at the last event.
     EXPECT_GE(z.AktuellerTag, ablauf->figur().ereignistag(4));
 }
+
+TEST_F(DreiPlanetenLauf, OhnePlanetenEinEreignisJeBild)
+{
+    // "Planeten nur zu Beginn" for two conjunctions, eight in all: the
+    // slowed-down frames after the second (25 ms each at the fastest tempo)
+    // bring one conjunction each instead of a step of a few days.
+    k.beispielKonstellationsgrenze = 8;
+    k.planetenNurZuBeginn = true;
+    host.zahlAntwort = 2;
+    laufen();
+    EXPECT_EQ(z.NurBisIndex, 1);
+    EXPECT_TRUE(z.FigurFertig);
+    EXPECT_EQ(ereigniszeilen(), 8);
+    int langsam = 0;
+    for (int ms : host.schlafzeiten)
+        langsam += ms == 25;
+    EXPECT_GE(langsam, 6);
+    EXPECT_LE(langsam, 8);
+}
+
+TEST_F(DreiPlanetenLauf, BehalteneFigurenEinEreignisJeBild)
+{
+    // Two kept figures: once they turn, every frame brings the next event.
+    k.drehungDerFiguren = true;
+    z.FigurenAnzahl = z.gemerkteFigurenAnzahl = 2;
+    int bilderDanach = 0;
+    host.beimPumpen = [&](int) {
+        if (z.LaufAktiv && z.KonjIndex > z.FigurenAnzahl)
+            ++bilderDanach;
+        if (z.KonjIndex >= 8)
+            engine->beenden();
+    };
+    engine->ausfuehren();
+    EXPECT_GE(z.KonjIndex, 8);
+    EXPECT_LE(bilderDanach, 8);
+}
