@@ -54,6 +54,10 @@ public:
     // The hint of the start and current-time labels.
     virtual void zeitHinweis(const std::string& text) { (void)text; }
     virtual void sternGruppeSichtbar(bool sichtbar) = 0;
+    // A run sets the panel's fill switch itself (the Metamorphose): checks
+    // "nur Linien zeichnen" (true) or "Flächen ausfüllen", and the run
+    // configuration follows, so the next solid is drawn as the panel shows.
+    virtual void fuellSchalterSetzen(bool nurLinien) { (void)nurLinien; }
     virtual void tempoFokussieren() = 0;
     virtual void startFokussieren() = 0;
 

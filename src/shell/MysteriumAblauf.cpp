@@ -119,6 +119,10 @@ void MysteriumAblauf::bild(Laufdienste& d)
             host_->sleepMs(ms);
     }
     verwandlung_.bild(metamorphoseZaehler_, d.flaeche, d.ansicht, d.einstellungen, d.k.sterneEinfarbig);
+    // Phases 4 and 10 switch to "Flächen ausfüllen": the panel's switch
+    // follows, so what the panel shows is what the next solid draws.
+    if (host_ && verwandlung_.nurLinien() != d.k.nurLinien)
+        host_->fuellSchalterSetzen(verwandlung_.nurLinien());
 }
 
 Endzaehler MysteriumAblauf::endzaehler(const Laufzustand&, const Laufkonfiguration&) const

@@ -125,6 +125,7 @@ public:
     void startUndZeitLabelsSichtbar(bool sichtbar) override;
     void zeitHinweis(const std::string& text) override;
     void sternGruppeSichtbar(bool sichtbar) override;
+    void fuellSchalterSetzen(bool nurLinien) override;
     void tempoFokussieren() override;
     void startFokussieren() override;
     void laufBeginnt() override;

@@ -2,6 +2,7 @@
 // in the solid mode with its preset and switches off what a solid does not
 // offer, a representation gives it back; "Sterne einfarbig" and the panel's
 // fill switch reach the run; Kepler's Mysterium runs inside the overview.
+#include "shell/MysteriumAblauf.h"
 #include "shell/TForm1.h"
 #include "shell/TFormBedienfeld.h"
 #include "ui/Darstellungen.h"
@@ -188,6 +189,46 @@ TEST_F(Platon, LeertastePausiertDieMetamorphoseWieDerKnopf)
     });
     ausfuehren(Menuepunkt::Hexaeder1, 200);
     EXPECT_FALSE(pausiert);
+}
+
+// Started in lines mode, the Metamorphose fills the faces from phase 4 on:
+// it sets the panel's switch, so the next solid is drawn filled, as the
+// panel then shows.
+TEST_F(Platon, MetamorphoseStelltDenFuellschalterDesBedienfelds)
+{
+    f->bedienfeld()->linienKnopf()->click();
+    ASSERT_TRUE(f->konfiguration().nurLinien);
+    auto* ablauf = dynamic_cast<MysteriumAblauf*>(f->engine().ablauf(Darstellung::Mysterium));
+    ASSERT_NE(ablauf, nullptr);
+    bool linienInPhase3 = false;
+    QTimer warten;
+    QObject::connect(&warten, &QTimer::timeout, [&] {
+        const int phase = ablauf->metamorphose().phase();
+        if (phase == 3)
+            linienInPhase3 = f->bedienfeld()->linienKnopf()->isChecked() && f->konfiguration().nurLinien;
+        if (phase >= 5 || !f->zustand().LaufAktiv)
+            f->engine().beenden();
+    });
+    warten.start(1);
+    QTimer::singleShot(20000, [&] { f->engine().beenden(); });
+    // Tempo 10 (the command sets 3): no wait between the frames.
+    QTimer::singleShot(0, [&] { f->bedienfeld()->tempoFeld()->setText(QStringLiteral("10")); });
+    a(Menuepunkt::Metamorphose1)->trigger();
+    warten.stop();
+    EXPECT_GE(ablauf->metamorphose().phase(), 4);
+    EXPECT_TRUE(linienInPhase3) << "phases 1 to 3 keep the lines";
+    EXPECT_TRUE(f->bedienfeld()->flaechenKnopf()->isChecked());
+    EXPECT_FALSE(f->konfiguration().nurLinien);
+
+    // The next solid shows the switch as it is and is drawn from it.
+    bool gefuellt = false;
+    QTimer::singleShot(100, [&] {
+        gefuellt = f->bedienfeld()->flaechenKnopf()->isVisible() && f->bedienfeld()->flaechenKnopf()->isChecked() &&
+                   !f->konfiguration().nurLinien;
+        f->engine().beenden();
+    });
+    a(Menuepunkt::Hexaeder1)->trigger();
+    EXPECT_TRUE(gefuellt);
 }
 
 } // namespace
