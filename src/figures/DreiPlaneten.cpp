@@ -488,7 +488,7 @@ astro::Status DreiPlaneten::schritt(DreiPlanetenZaehler& c, Zeichenflaeche* z, A
     schluss.legende = r.legende;
     Massstabsart art;
     art.astronomischeEinheiten = r.astronomischeEinheiten;
-    RahmenSchluss(*z, ansicht, s, schluss, r.legende ? legende(c, s, ohne) : Legendendaten{}, art);
+    RahmenSchluss(*z, ansicht, s, schluss, r.legende ? legende(c, s, ohne) : Legendendaten{}, art, &liste_);
     ansicht.NeuZeichnen = false;
     return astro::Status::Ok();
 }

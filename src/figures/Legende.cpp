@@ -3,6 +3,7 @@
 #include "figures/Punktliste.h"
 #include "sprache/Sprache.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -13,7 +14,6 @@ namespace {
 constexpr double KmProAE = 149.597870691;  // 10^6 km per astronomical unit
 constexpr double TageProTropischesJahr = 365.24219;
 constexpr double TageProJahr = 365.25;
-constexpr int WertSpalte = 108;     // value column, pixels from the legend's margin
 constexpr int MusterBreite = 12;    // room for a line's sample left of its text
 constexpr int GrosseSchrift = 10;   // point size of "Beschriftung größer"
 
@@ -72,8 +72,17 @@ std::string Massstabsbeschriftung(double v)
     return ZahlFest(v, 9, 7);
 }
 
-void MassstabZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, double wert,
-                      const Massstabsart& art)
+Rechteck Rechteck::vereint(const Rechteck& r) const
+{
+    if (leer())
+        return r;
+    if (r.leer())
+        return *this;
+    return {std::min(links, r.links), std::min(oben, r.oben), std::max(rechts, r.rechts), std::max(unten, r.unten)};
+}
+
+Rechteck MassstabZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, double wert,
+                          const Massstabsart& art)
 {
     const double m = art.mond ? 1000.0 : 1.0;
     const double k = a.Hoehenfaktor * a.Massstab * m;
@@ -81,17 +90,28 @@ void MassstabZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssat
     const double x0 = a.MitteX;
     const double E = a.FigurAusdehnung;
     auto px = [&](double einheiten) { return RundenGerade(x0 + k * einheiten); };
+    Rechteck box;
+    auto dazu = [&](int x1, int y1, int x2, int y2) {
+        box = box.vereint({std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)});
+    };
 
     z.pinsel(s.IntFarbeHintergrund, Pinselstil::Voll);
     z.stift(s.IntFarbeBahnen, 1, Stiftstil::StrichPunktPunkt);
     z.bewegeZu(px(-E), y);
     z.linieZu(px(E), y);
+    dazu(px(-E), y, px(E), y);
 
     Schriftsetzen(z, s, Beschriftungsgroesse(s));
     z.stift(s.IntFarbeBahnen, 1, Stiftstil::Durchgezogen);
     auto strich = [&](int x, int h) {
         z.bewegeZu(x, y - h);
         z.linieZu(x, y + h);
+        dazu(x, y - h, x, y + h);
+    };
+    auto beschriften = [&](int x, const std::string& text) {
+        const int b = z.textBreite(text);
+        TextZentriert(z, x, y + 7, text);
+        dazu(x - b / 2, y + 7, x - b / 2 + b - 1, y + 7 + z.textHoehe(text) - 1);
     };
     strich(px(-wert), 5);
     strich(px(0), 5);
@@ -100,13 +120,13 @@ void MassstabZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssat
     double beschriftung = a.Zoom != 0 ? wert / a.Zoom : wert;
     if (art.astronomischeEinheiten && !art.mond)
         beschriftung /= KmProAE;
-    TextZentriert(z, px(-wert), y + 7, Ohneleerzeichen(Massstabsbeschriftung(-beschriftung)));
-    TextZentriert(z, px(wert), y + 7, Ohneleerzeichen(Massstabsbeschriftung(beschriftung)));
+    beschriften(px(-wert), Ohneleerzeichen(Massstabsbeschriftung(-beschriftung)));
+    beschriften(px(wert), Ohneleerzeichen(Massstabsbeschriftung(beschriftung)));
     const char* mitte = art.mond ? "massstab.null.mond"
                         : art.ohneEntfernungen ? "massstab.null.ohneEntfernungen"
                         : art.astronomischeEinheiten ? "massstab.null.ae"
                                                      : "massstab.null.km";
-    TextZentriert(z, px(0), y + 7, T(mitte));
+    beschriften(px(0), T(mitte));
 
     strich(px(-wert / 2), 4);
     strich(px(wert / 2), 4);
@@ -115,6 +135,7 @@ void MassstabZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssat
         strich(px(1.5 * wert), 4);
     }
     Schriftsetzen(z, s, 8);
+    return box;
 }
 
 void MassstabDerBreite(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, double f)
@@ -149,8 +170,23 @@ void MassstabDerBreite(Zeichenflaeche& z, const Ansicht& a, const Einstellungssa
 
 int LegendenRand(const Ansicht& a, const Einstellungssatz& s) { return a.Breite - LegendenAbstand(s); }
 
+std::string Legendenname(int darstellung, int koerper, bool zentrum, const Legendendaten& d)
+{
+    std::string name;
+    if (darstellung == LegendeRotationen && d.erdeMond && koerper == 3)
+        name = T("legende.erdeMond");
+    else if (koerper == KoerpercodeMond)
+        name = Koerpername(KoerpercodeMond);
+    else
+        name = Koerpername(koerper);
+    if (zentrum)
+        name += T("legende.imZentrum");
+    return name;
+}
+
 void LegendePlanetZeichnen(Zeichenflaeche& z, const Einstellungssatz& s, int x, int y, bool mitKreuz,
-                           int darstellung, int koerper, int radius, const Legendendaten& d)
+                           int darstellung, int koerper, int radius, const Legendendaten& d, bool mitScheibe,
+                           bool zentrum)
 {
     const bool mond = koerper == KoerpercodeMond;
     if (koerper > 9 && !mond)
@@ -160,68 +196,128 @@ void LegendePlanetZeichnen(Zeichenflaeche& z, const Einstellungssatz& s, int x, 
     // The name starts 12 pixels right of the disc's centre: a larger planet
     // size is capped here so that the disc never covers its name.
     radius = std::clamp(radius, 1, LegendenScheibeHoechstens);
-    if (!d.ohnePlaneten)
+    if (mitScheibe && !d.ohnePlaneten)
         PlanetZeichnen(z, x, y, radius, s.IntFarbeLiniePlaneten, KoerperFarbe(s, koerper), s.IntRanddicke);
     if (mitKreuz)
         ZentrumMarkieren(z, s, x, y);
 
-    std::string name;
-    if (darstellung == LegendeRotationen && d.erdeMond && koerper == 3)
-        name = T("legende.erdeMond");
-    else if (mond)
-        name = Koerpername(KoerpercodeMond);
-    else
-        name = Koerpername(koerper);
-    if (mitKreuz)
-        name += T("legende.imZentrum");
+    const std::string name = Legendenname(darstellung, koerper, mitKreuz || zentrum, d);
     z.pinsel(s.IntFarbeHintergrund, Pinselstil::Voll);
     z.textAus(x + 12, y - z.textHoehe(name) / 2, name);
 }
 
 namespace {
 
-// Writes the legend's lines from the bottom upwards.
+constexpr int WertAbstand = 6;   // at least this between a caption and its value
+constexpr int KoerperEinzug = 17; // a body's name: 12 right of its disc, which is 5 into the line
+constexpr int FreiAbstand = 3;   // between the legend and the scale bar below it
+
+// The legend's lines, gathered from the bottom upwards, then measured and
+// drawn: the captions at the legend's margin, each value right-aligned at
+// the right edge less LegendenRandRechts, so that no value is cut off
+// whatever its width, the language or the lettering.
 class Stapel {
 public:
-    Stapel(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s)
-        : z_(z), s_(s), links_(LegendenRand(a, s)), hoehe_(a.Hoehe)
+    Stapel(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s) : z_(z), a_(a), s_(s)
     {
         Schriftsetzen(z_, s_, Beschriftungsgroesse(s_));
         // Two pixels more than the font: accents above the capitals (Ä) are
         // not covered by the background of the line above.
         zeilenhoehe_ = std::max(1, z_.textHoehe("Ag")) + 2;
-        wertX_ = links_ + WertSpalte + (s_.BoolBeschriftung ? 2 : 25);
     }
 
-    int links() const { return links_; }
-    int zeilenhoehe() const { return zeilenhoehe_; }
-
-    // Top of the next line and advance.
-    int naechste() { return hoehe_ - ++k_ * zeilenhoehe_ - 5; }
-
-    void text(const std::string& text, const std::string& wert = {}, int einzug = 0)
+    void text(const std::string& text, const std::string& wert = {})
     {
-        const int oben = naechste();
-        z_.pinsel(s_.IntFarbeHintergrund, Pinselstil::Voll);
-        z_.textAus(links_ + einzug, oben, text);
-        if (!wert.empty()) {
-            // A caption longer than the value column (English texts, larger
-            // lettering) pushes its value to the right instead of under it.
-            const int x = std::max(wertX_, links_ + einzug + z_.textBreite(text) + 4);
-            z_.textAus(x, oben, wert);
+        Zeile l;
+        l.text = text;
+        l.wert = Ohneleerzeichen(wert);
+        zeilen_.push_back(l);
+    }
+
+    void element(const Legendenzeile& e)
+    {
+        Zeile l;
+        l.art = Zeile::Art::Element;
+        l.text = e.text;
+        l.wert = Ohneleerzeichen(e.wert);
+        l.element = e;
+        l.einzug = e.muster == Legendenzeile::Muster::Keins ? 0 : MusterBreite + 5;
+        zeilen_.push_back(l);
+    }
+
+    void koerper(const Legendendaten& d, int koerper, bool zentrum, bool scheibe, bool kreuz)
+    {
+        Zeile l;
+        l.art = Zeile::Art::Koerper;
+        l.koerper = koerper;
+        l.zentrum = zentrum;
+        l.scheibe = scheibe;
+        l.kreuz = zentrum && kreuz;
+        l.text = Legendenname(d.darstellung, koerper, zentrum, d);
+        l.einzug = KoerperEinzug;
+        zeilen_.push_back(l);
+    }
+
+    void zeichnen(const Legendendaten& d, const Rechteck* frei)
+    {
+        // Width: the widest caption, and caption plus value where there is one.
+        int breite = 0;
+        for (auto& l : zeilen_) {
+            l.textBreite = z_.textBreite(l.text);
+            l.wertBreite = l.wert.empty() ? 0 : z_.textBreite(l.wert);
+            const int w = l.einzug + l.textBreite + (l.wert.empty() ? 0 : WertAbstand + l.wertBreite);
+            breite = std::max(breite, w);
+        }
+        const int rechts = a_.Breite - LegendenRandRechts;
+        const int links = std::max(0, std::min(LegendenRand(a_, s_), rechts - breite));
+        const int n = static_cast<int>(zeilen_.size());
+        int unten = a_.Hoehe - LegendenRandUnten;
+        if (frei) {
+            const Rechteck box{links, unten - n * zeilenhoehe_, rechts, unten - 1};
+            if (box.schneidet(*frei))
+                unten = frei->oben - FreiAbstand;
+        }
+
+        for (int k = 0; k < n; ++k) {
+            const Zeile& l = zeilen_[static_cast<size_t>(k)];
+            const int oben = unten - (k + 1) * zeilenhoehe_;
+            const int my = oben + zeilenhoehe_ / 2;
+            if (l.art == Zeile::Art::Koerper) {
+                LegendePlanetZeichnen(z_, s_, links + 5, my, l.kreuz, d.darstellung, l.koerper, s_.IntA, d, l.scheibe,
+                                      l.zentrum);
+                Schriftsetzen(z_, s_, Beschriftungsgroesse(s_));
+                continue;
+            }
+            if (l.art == Zeile::Art::Element)
+                muster(l.element, links, my);
+            z_.pinsel(s_.IntFarbeHintergrund, Pinselstil::Voll);
+            z_.textAus(links + l.einzug, oben, l.text);
+            if (!l.wert.empty())
+                z_.textAus(std::max(rechts - l.wertBreite, links + l.einzug + l.textBreite + WertAbstand), oben,
+                           l.wert);
         }
     }
 
-    void element(const Legendenzeile& l)
+private:
+    struct Zeile {
+        enum class Art { Text, Element, Koerper } art = Art::Text;
+        std::string text, wert;
+        int einzug = 0;
+        Legendenzeile element;
+        int koerper = 0;
+        bool zentrum = false, scheibe = true, kreuz = false;
+        int textBreite = 0, wertBreite = 0;
+    };
+
+    // The colour sample of an element line, left of its text.
+    void muster(const Legendenzeile& l, int links, int my)
     {
-        const int oben = hoehe_ - (k_ + 1) * zeilenhoehe_ - 5;
-        const int my = oben + zeilenhoehe_ / 2;
-        const int x1 = links_, x2 = links_ + MusterBreite - 2;
+        const int x1 = links, x2 = links + MusterBreite - 2;
         switch (l.muster) {
         case Legendenzeile::Muster::Keins:
             break;
         case Legendenzeile::Muster::Scheibe:
-            PlanetZeichnen(z_, links_ + MusterBreite / 2 - 1, my, std::max(1, l.radius), l.rand, l.fuellung,
+            PlanetZeichnen(z_, links + MusterBreite / 2 - 1, my, std::max(1, l.radius), l.rand, l.fuellung,
                            s_.IntRanddicke);
             break;
         case Legendenzeile::Muster::Linie:
@@ -231,7 +327,7 @@ public:
             break;
         case Legendenzeile::Muster::Stern: {
             const int r = std::max(2, zeilenhoehe_ / 2 - 1);
-            const int cx = links_ + MusterBreite / 2 - 1;
+            const int cx = links + MusterBreite / 2 - 1;
             std::vector<Punkt> p;
             for (int i = 0; i < 5; ++i) {
                 const double w = (90.0 + 144.0 * i) * GradZuRad;
@@ -250,24 +346,13 @@ public:
             PlanetZeichnen(z_, x2 - 1, my, std::max(1, l.radius), l.rand, l.fuellung, s_.IntRanddicke);
             break;
         }
-        text(l.text, l.wert, l.muster == Legendenzeile::Muster::Keins ? 0 : MusterBreite + 5);
     }
 
-    void koerper(const Legendendaten& d, int koerper, bool zentrum)
-    {
-        const int oben = naechste();
-        LegendePlanetZeichnen(z_, s_, links_ + 5, oben + zeilenhoehe_ / 2, zentrum, d.darstellung, koerper, s_.IntA,
-                              d);
-        Schriftsetzen(z_, s_, Beschriftungsgroesse(s_));
-    }
-
-private:
     Zeichenflaeche& z_;
+    const Ansicht& a_;
     const Einstellungssatz& s_;
-    int links_, hoehe_;
     int zeilenhoehe_ = 14;
-    int wertX_ = 0;
-    int k_ = 0;
+    std::vector<Zeile> zeilen_;
 };
 
 std::string Periodenwert(double tage, bool inJahren)
@@ -286,14 +371,15 @@ std::string Schrittweitentext(double tage)
 void Koerperzeilen(Stapel& st, const Legendendaten& d)
 {
     for (const auto& k : d.koerper)
-        st.koerper(d, k.koerper, k.zentrum);
+        st.koerper(d, k.koerper, k.zentrum, k.scheibe, k.kreuz);
     if (d.sonneImZentrum)
-        st.koerper(d, 0, true);  // "Sonne im Zentrum"
+        st.koerper(d, 0, true, d.sonneScheibe, d.sonneKreuz);  // "Sonne im Zentrum"
 }
 
 } // namespace
 
-void LegendeZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, const Legendendaten& d)
+void LegendeZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, const Legendendaten& d,
+                     const Rechteck* frei)
 {
     Stapel st(z, a, s);
 
@@ -305,6 +391,7 @@ void LegendeZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz
         for (const auto& e : d.elemente)
             st.element(e);
         st.text(T("legende.kopf"));
+        st.zeichnen(d, frei);
         Schriftsetzen(z, s, 8);
         return;
     }
@@ -337,6 +424,7 @@ void LegendeZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz
     for (const auto& e : d.elemente)
         st.element(e);
     st.text(T("legende.kopf"));
+    st.zeichnen(d, frei);
     Schriftsetzen(z, s, 8);
 }
 

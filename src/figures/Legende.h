@@ -42,12 +42,25 @@ struct Massstabsart {
     bool ohneEntfernungen = false; // Overview "Darstellung ohne Entfernungen"
 };
 
+// A box of pixels, right and bottom inclusive; empty when rechts < links.
+struct Rechteck {
+    int links = 0, oben = 0, rechts = -1, unten = -1;
+    bool leer() const { return rechts < links || unten < oben; }
+    bool schneidet(const Rechteck& r) const
+    {
+        return !leer() && !r.leer() && links <= r.rechts && r.links <= rechts && oben <= r.unten && r.oben <= unten;
+    }
+    // The smallest box holding both.
+    Rechteck vereint(const Rechteck& r) const;
+};
+
 // The scale bar for `wert` along the bottom, centred on MitteX: a
 // dash-dot-dot line over the figure's extent, ticks at 0 and +-wert with
 // labels +-wert / Zoom (so zooming changes the labels, not the length),
 // minor ticks half-way and, when the extent allows, at +-1.5 wert.
-void MassstabZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, double wert,
-                      const Massstabsart& art = {});
+// Returns the box of everything it drew (line, ticks and labels).
+Rechteck MassstabZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, double wert,
+                          const Massstabsart& art = {});
 
 // The latitude scale of the loops figure; f is the latitude divisor.
 void MassstabDerBreite(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, double f);
@@ -74,7 +87,9 @@ struct Legendenzeile {
 
 struct Legendenkoerper {
     int koerper = 0;          // body number, 22 the Moon
-    bool zentrum = false;     // the body at the centre: cross and " im Zentrum"
+    bool zentrum = false;     // the body at the centre: " im Zentrum"
+    bool scheibe = true;      // the figure draws the body's disc: the line shows it
+    bool kreuz = true;        // (the centre) the figure marks the centre with the cross
 };
 
 struct Legendendaten {
@@ -91,6 +106,8 @@ struct Legendendaten {
     bool mitPraezession = false;
     std::vector<Legendenkoerper> koerper;  // bodies of the figure, in order
     bool sonneImZentrum = false;           // "Sonne im Zentrum"
+    bool sonneScheibe = true;              // ... with the Sun's disc (the figure draws it at the centre)
+    bool sonneKreuz = true;                // ... with the centre cross (the figure draws it)
     bool mondImUeberblick = false;         // Overview with the Moon option
     bool erdeMond = false;                 // rotations: the rotating body is the Earth-Moon pair
     bool ohnePlaneten = false;             // planets no longer drawn: bodies listed without discs
@@ -99,19 +116,35 @@ struct Legendendaten {
     double langzeitSchrittJahre = 2500;
 };
 
-// Left margin of the legend: LegendenAbstand pixels from the right edge.
+// Left margin of the legend: LegendenAbstand pixels from the right edge,
+// further left when its lines need more room (see LegendeZeichnen).
 int LegendenRand(const Ansicht& a, const Einstellungssatz& s);
+
+// Room kept free right of the legend's values and below its last line.
+inline constexpr int LegendenRandRechts = 5;
+inline constexpr int LegendenRandUnten = 5;
 
 // The largest disc radius of a body line (its name starts 12 pixels right of
 // the disc's centre).
 inline constexpr int LegendenScheibeHoechstens = 9;
 
-// Draws one body line's disc at (x, y) and the body's name beside it; the
-// disc is at most LegendenScheibeHoechstens.
-void LegendePlanetZeichnen(Zeichenflaeche& z, const Einstellungssatz& s, int x, int y, bool mitKreuz,
-                           int darstellung, int koerper, int radius, const Legendendaten& d);
+// The name a body line shows ("Erde/Mond", "Mond", the body's name, with
+// " im Zentrum" for the centre).
+std::string Legendenname(int darstellung, int koerper, bool zentrum, const Legendendaten& d);
 
-// Draws the legend, lines stacked from the bottom upwards.
-void LegendeZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, const Legendendaten& d);
+// Draws one body line's disc at (x, y) and the body's name beside it; the
+// disc is at most LegendenScheibeHoechstens. Without `mitScheibe` (or with
+// d.ohnePlaneten) only the cross, when asked for, and the name.
+void LegendePlanetZeichnen(Zeichenflaeche& z, const Einstellungssatz& s, int x, int y, bool mitKreuz,
+                           int darstellung, int koerper, int radius, const Legendendaten& d, bool mitScheibe = true,
+                           bool zentrum = false);
+
+// Draws the legend, lines stacked from the bottom upwards in the lower right
+// corner. Each value is right-aligned by its measured width at
+// LegendenRandRechts from the right edge; the legend moves left of
+// LegendenRand when a line needs the room. With `frei` (the scale bar's box)
+// the legend is lifted above it where the two would overlap.
+void LegendeZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, const Legendendaten& d,
+                     const Rechteck* frei = nullptr);
 
 } // namespace figures

@@ -19,20 +19,57 @@ bool Bahnerneuerung::faellig(int schritt, double schrittweite, bool mitChiron, b
     return true;
 }
 
+void LegendeNachBild(Legendendaten& l, const Ansicht& a, const Punktliste& scheiben, bool sonneImSchluss,
+                     bool zentrumMarkiert)
+{
+    const auto inMitte = [&](const Punktliste::Eintrag& e) { return e.x == a.MitteX && e.y == a.MitteY; };
+    const auto gezeichnet = [&](int koerper, bool mitte) {
+        for (int i = 0; i < scheiben.anzahl; ++i)
+            if (scheiben[i].koerper == koerper && inMitte(scheiben[i]) == mitte)
+                return true;
+        return false;
+    };
+    const auto irgendwo = [&](int koerper) { return gezeichnet(koerper, true) || gezeichnet(koerper, false); };
+
+    bool sonneGelistet = false;
+    for (auto& k : l.koerper) {
+        k.scheibe = k.zentrum ? gezeichnet(k.koerper, true) : irgendwo(k.koerper);
+        k.kreuz = zentrumMarkiert;
+        sonneGelistet = sonneGelistet || k.koerper == 0;
+    }
+    // The Sun seen from the planet at the centre.
+    if (!sonneGelistet && gezeichnet(0, false))
+        l.koerper.insert(l.koerper.begin(), Legendenkoerper{0, false, true, false});
+    if (l.sonneImZentrum) {
+        l.sonneScheibe = sonneImSchluss || gezeichnet(0, true);
+        l.sonneKreuz = zentrumMarkiert;
+    }
+    // The discs now say it themselves.
+    l.ohnePlaneten = false;
+}
+
 void RahmenSchluss(Zeichenflaeche& z, Ansicht& a, const Einstellungssatz& s, const Rahmenschalter& r,
-                   const Legendendaten& legende, const Massstabsart& massstab)
+                   const Legendendaten& legende, const Massstabsart& massstab, const Punktliste* scheiben)
 {
     if (r.sonneImZentrum)
         PlanetZeichnen(z, a.MitteX, a.MitteY, std::max(s.IntASonne, 1), s.IntFarbeLiniePlaneten, KoerperFarbe(s, 0),
                        s.IntRanddicke);
     if (r.zentrumMarkieren)
         ZentrumMarkieren(z, s, a.MitteX, a.MitteY);
+    Rechteck massstabFlaeche;
     if (r.massstab)
-        MassstabZeichnen(z, a, s, a.Massstabswert, massstab);
+        massstabFlaeche = MassstabZeichnen(z, a, s, a.Massstabswert, massstab);
     if (r.tierkreis != Tierkreisart::Keiner)
         Tierkreis(z, a, s, r.tierkreis == Tierkreisart::Zeichen, r.lage);
-    if (r.legende)
-        LegendeZeichnen(z, a, s, legende);
+    if (!r.legende)
+        return;
+    if (scheiben) {
+        Legendendaten l = legende;
+        LegendeNachBild(l, a, *scheiben, r.sonneImZentrum, r.zentrumMarkieren);
+        LegendeZeichnen(z, a, s, l, &massstabFlaeche);
+    } else {
+        LegendeZeichnen(z, a, s, legende, &massstabFlaeche);
+    }
 }
 
 void StarttextZeichnen(Zeichenflaeche& f, double schriftfaktor)

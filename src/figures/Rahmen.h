@@ -8,6 +8,7 @@
 #include "figures/Einstellungssatz.h"
 #include "figures/Hintergrund.h"
 #include "figures/Legende.h"
+#include "figures/Punktliste.h"
 #include "figures/Zeichenflaeche.h"
 
 namespace figures {
@@ -36,9 +37,21 @@ struct Rahmenschalter {
 };
 
 // The tail of a frame, in this order: the Sun at the centre, the centre
-// mark, the scale bar for Massstabswert, the zodiac band, the legend.
+// mark, the scale bar for Massstabswert, the zodiac band, the legend (kept
+// clear of the scale bar). With `scheiben`, the discs this frame drew, the
+// legend's body lines follow the picture (LegendeNachBild).
 void RahmenSchluss(Zeichenflaeche& z, Ansicht& a, const Einstellungssatz& s, const Rahmenschalter& r,
-                   const Legendendaten& legende, const Massstabsart& massstab = {});
+                   const Legendendaten& legende, const Massstabsart& massstab = {},
+                   const Punktliste* scheiben = nullptr);
+
+// Makes the body lines of a legend say what the frame drew: a body's disc
+// only where its disc was drawn (`scheiben`, the frame's disc list), the
+// Sun listed wherever it was drawn (seen from a planet at the centre), and
+// "Sonne im Zentrum" with the yellow disc only when the Sun was drawn at the
+// centre (`sonneImSchluss`: by the tail, or a Sun disc at MitteX, MitteY),
+// with the cross only when the centre is marked.
+void LegendeNachBild(Legendendaten& l, const Ansicht& a, const Punktliste& scheiben, bool sonneImSchluss,
+                     bool zentrumMarkiert);
 
 // The start text "Velmora" / "DAS PROGRAMM" in red on the surface (no flip);
 // `schriftfaktor` is 96 / the screen's dots per inch.

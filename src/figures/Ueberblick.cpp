@@ -283,7 +283,7 @@ astro::Status Ueberblick::schritt(int n, Zeichenflaeche* z, Ansicht& ansicht, co
     Massstabsart art;
     art.ohneEntfernungen = e_.ohneEntfernungen;
     art.astronomischeEinheiten = r.astronomischeEinheiten;
-    RahmenSchluss(*z, ansicht, s, schluss, r.legende ? legende(r, n) : Legendendaten{}, art);
+    RahmenSchluss(*z, ansicht, s, schluss, r.legende ? legende(r, n) : Legendendaten{}, art, &liste_);
     ansicht.NeuZeichnen = false;
     return astro::Status::Ok();
 }

@@ -625,7 +625,7 @@ astro::Status ZweiPlaneten::schritt(ZweiPlanetenZaehler& c, Zeichenflaeche* z, A
         MassstabDerBreite(*z, ansicht, s, breitenTeiler_);
     Massstabsart art;
     art.astronomischeEinheiten = r.astronomischeEinheiten;
-    RahmenSchluss(*z, ansicht, s, schluss, r.legende ? legende(c, s, ohne) : Legendendaten{}, art);
+    RahmenSchluss(*z, ansicht, s, schluss, r.legende ? legende(c, s, ohne) : Legendendaten{}, art, &liste_);
     ansicht.NeuZeichnen = false;
     return astro::Status::Ok();
 }
