@@ -266,4 +266,23 @@ std::string MonatTagAnzeigen(std::string_view gemerkt)
     return std::string(gemerkt);
 }
 
+std::string DatumNennen(int jahr, int monat, int tag)
+{
+    char puffer[40];
+    std::snprintf(puffer, sizeof puffer, "%d-%02d-%02d", jahr, monat, tag);
+    return puffer;
+}
+
+std::optional<std::string> DatumUnmoeglich(int jahr, int monat, int tag)
+{
+    // The day number counts on past a month's end and through the reform's
+    // gap; a date exists exactly when its day number leads back to it.
+    const long long n = astro::DatumZuTag(jahr, monat, tag);
+    const astro::Kalenderdatum k = astro::TagZuDatum(static_cast<double>(n));
+    const int t = static_cast<int>(std::floor(k.tag));
+    if (k.jahr == jahr && k.monat == monat && t == tag)
+        return std::nullopt;
+    return DatumNennen(k.jahr, k.monat, t);
+}
+
 } // namespace shell

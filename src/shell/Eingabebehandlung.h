@@ -105,4 +105,14 @@ std::string MonatTagMerken(std::string_view text);
 // A remembered month or day as the dialog shows it: "001" -> "01".
 std::string MonatTagAnzeigen(std::string_view gemerkt);
 
+// A date the calendar does not have: a day past the end of its month
+// (2023-02-30; February has 29 days in the leap years of the Julian calendar
+// before 1582-10-15 and of the Gregorian one from then on) or one of the ten
+// days the Gregorian reform dropped (1582-10-05 ... 1582-10-14). Gives the
+// date the day number of the entry would fall on ("2023-03-02"), or nothing
+// for a date that exists.
+std::optional<std::string> DatumUnmoeglich(int jahr, int monat, int tag);
+// A date as the date dialog names it in its messages: "2023-02-30".
+std::string DatumNennen(int jahr, int monat, int tag);
+
 } // namespace shell

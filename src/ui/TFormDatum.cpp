@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -36,6 +37,9 @@ void korrigieren(QLineEdit* feld, const shell::Feldkorrektur& k)
 }
 
 } // namespace
+
+std::function<void(QWidget*, const QString&, const QString&)> TFormDatum::meldung =
+    [](QWidget* eltern, const QString& titel, const QString& text) { QMessageBox::information(eltern, titel, text); };
 
 TFormDatum::TFormDatum(QWidget* eltern) : QDialog(eltern)
 {
@@ -69,8 +73,8 @@ TFormDatum::TFormDatum(QWidget* eltern) : QDialog(eltern)
     connect(editJ_, &QLineEdit::editingFinished, this, [this] { jahrGeaendert(true); });
     connect(editM_, &QLineEdit::editingFinished, this, [this] { monatTagGeaendert(editM_, 12, true); });
     connect(editT_, &QLineEdit::editingFinished, this, [this] { monatTagGeaendert(editT_, 31, true); });
-    for (QLineEdit* f : {editJ_, editM_, editT_})
-        connect(f, &QLineEdit::returnPressed, this, &QDialog::accept);
+    // Return in any field presses the default button "okay" (one accept per
+    // key, so a refused date is reported once).
     connect(okay_, &QPushButton::clicked, this, &QDialog::accept);
     setzen(QStringLiteral("2000"), QStringLiteral("01"), QStringLiteral("01"));
     retranslate();
@@ -102,6 +106,21 @@ int TFormDatum::monat() const
 int TFormDatum::tag() const
 {
     return QString::fromStdString(shell::MonatTagPruefen(editT_->text().toStdString(), 31).text).toInt();
+}
+
+void TFormDatum::accept()
+{
+    const int j = jahr(), m = monat(), t = tag();
+    if (const auto statt = shell::DatumUnmoeglich(j, m, t)) {
+        if (meldung)
+            meldung(this, TQ("eingabe.korrigieren"),
+                    TQ("datum.unmoeglich")
+                        .arg(QString::fromStdString(shell::DatumNennen(j, m, t)), QString::fromStdString(*statt)));
+        editT_->setFocus();
+        editT_->selectAll();
+        return;
+    }
+    QDialog::accept();
 }
 
 void TFormDatum::showEvent(QShowEvent* e)

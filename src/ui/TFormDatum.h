@@ -1,9 +1,13 @@
 #pragma once
 // The start-date dialog (" Startdatum eingeben"): year, month and day of the
 // start date. It corrects its fields in place and has no cancel: Return in
-// any field, "okay" and the close box all accept.
+// any field, "okay" and the close box all accept. A date the calendar does
+// not have (2023-02-30) is refused with a message naming the date it would
+// count as; the dialog stays open with the day selected.
 
 #include <QDialog>
+
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -29,7 +33,12 @@ public:
     QLineEdit* editT() const { return editT_; }
     QPushButton* okay() const { return okay_; }
 
+    void accept() override;
     void reject() override { accept(); }
+
+    // Shows the correction message (caption and text). Tests replace it; the
+    // default is an information box over the dialog.
+    static std::function<void(QWidget* eltern, const QString& titel, const QString& text)> meldung;
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -112,6 +112,32 @@ TEST(Datumsfelder, KorrekturenUndGemerkteTexte)
     EXPECT_EQ(MonatTagAnzeigen(MonatTagMerken("7")), "07");
 }
 
+// Dates the calendar has and has not, with the date an impossible one would
+// count as: month ends, the leap years of both calendars, the reform's gap.
+TEST(Datumsfelder, UnmoeglicheDaten)
+{
+    struct Fall {
+        int j, m, t;
+        const char* statt; // nullptr: the date exists
+    };
+    const Fall faelle[] = {
+        {2023, 2, 28, nullptr},       {2023, 2, 29, "2023-03-01"},  {2023, 2, 30, "2023-03-02"},
+        {2024, 2, 29, nullptr},       {1900, 2, 29, "1900-03-01"},  {2000, 2, 29, nullptr},
+        {1500, 2, 29, nullptr},       {1582, 2, 29, "1582-03-01"},  {-4, 2, 29, nullptr},
+        {-5000, 2, 29, nullptr}, {-4999, 2, 29, "-4999-03-01"}, {2023, 4, 31, "2023-05-01"}, {2023, 12, 31, nullptr},
+        {1582, 10, 4, nullptr},       {1582, 10, 5, "1582-10-15"},  {1582, 10, 14, "1582-10-24"},
+        {1582, 10, 15, nullptr},
+    };
+    for (const Fall& f : faelle) {
+        const auto statt = DatumUnmoeglich(f.j, f.m, f.t);
+        const std::string name = DatumNennen(f.j, f.m, f.t);
+        if (f.statt)
+            EXPECT_EQ(statt.value_or("(exists)"), f.statt) << name;
+        else
+            EXPECT_FALSE(statt) << name << " counts as " << *statt;
+    }
+}
+
 // --- through the widgets ---------------------------------------------------
 
 class Felder : public ::testing::Test {

@@ -5,6 +5,7 @@
 #include "ui/Sprachwechsel.h"
 #include "ui/TFormDatum.h"
 
+#include "astro/Zeit.h"
 #include "shell/TForm1.h"
 #include "shell/UeberblickAblauf.h"
 #include "shell/Zahlenfeld.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -312,6 +314,42 @@ TEST_F(Datum, StartzeitEingebenMitKorrekturenUndGemerktenTexten)
     EXPECT_EQ(felder[0]->text(), "-147742");
     m.Startzeiteingeben1Click();
     EXPECT_EQ(gesehen.value(2), "1595 07 01");
+}
+
+// A date the calendar does not have is not taken: the message names the date
+// it would count as, the dialog stays open with the day selected, by Return,
+// "okay" and the close box alike.
+TEST_F(Datum, StartzeitEingebenWeistUnmoeglicheDatenZurueck)
+{
+    ui::DatumMenues m(form1);
+    QStringList meldungen;
+    const auto alteMeldung = ui::TFormDatum::meldung;
+    ui::TFormDatum::meldung = [&](QWidget*, const QString& titel, const QString& text) {
+        meldungen << titel + "|" + text;
+    };
+    m.dialogZeigen = [&](ui::TFormDatum& d) {
+        d.show();
+        d.editJ()->setText("2023");
+        d.editM()->setText("02");
+        d.editT()->setText("30");
+        QTest::keyClick(d.editJ(), Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(d.editT()->selectedText(), "30");
+        d.okay()->click();
+        d.close();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(meldungen.size(), 3);
+        d.editT()->setText("28");
+        QTest::keyClick(d.editT(), Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+    };
+    m.Startzeiteingeben1Click();
+    ui::TFormDatum::meldung = alteMeldung;
+    ASSERT_FALSE(meldungen.isEmpty());
+    EXPECT_EQ(meldungen[0], " Eingabe korrigieren|Den 2023-02-30 gibt es im Kalender nicht (gezählt würde er als "
+                            "2023-03-02).\nBitte korrigieren Sie das Datum.   ");
+    EXPECT_EQ(felder[1]->text(), QString::number(astro::DatumZuTag(2023, 2, 28)));
+    EXPECT_EQ(m.gemerkterTag(), "28");
 }
 
 } // namespace
