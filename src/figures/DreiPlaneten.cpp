@@ -189,9 +189,17 @@ astro::Status DreiPlaneten::vorbereiten(const DreiPlanetenEingabe& e, const Drei
 
     bahnen_.dimensionieren(lauf.bahnpunkteFaktor);
     erneuerung_.zuruecksetzen();
-    if (e_.bahnen && e_.zentrum == 0)
-        return bahnenBerechnen(t0_, ansicht);
-    return astro::Status::Ok();
+    if (!e_.bahnen || e_.zentrum != 0)
+        return astro::Status::Ok();
+    // "Ergebnis sofort" shows the whole figure in its one frame: the orbits
+    // are those at the day of its last event (bahnenBerechnen keeps the day
+    // inside the validity limit), computed once here; otherwise those of the
+    // start, renewed as the run goes on.
+    double bahntag = t0_;
+    if (lauf_.sofort) {
+        bahntag = (!lauf_.drehung && gefunden_ > 0) ? tage_[I(gefunden_ - 1)] : t0_ + anzahl * ks;
+    }
+    return bahnenBerechnen(bahntag, ansicht);
 }
 
 astro::Status DreiPlaneten::bahnenBerechnen(double tag, Ansicht& ansicht)
@@ -212,7 +220,8 @@ astro::Status DreiPlaneten::bahnenBerechnen(double tag, Ansicht& ansicht)
 
 astro::Status DreiPlaneten::bahnenErneuern(int n, bool fertig, Ansicht& ansicht)
 {
-    if (!e_.bahnen || e_.zentrum != 0)
+    // The immediate figure keeps the orbits of its last event.
+    if (!e_.bahnen || e_.zentrum != 0 || lauf_.sofort)
         return astro::Status::Ok();
     const bool chiron = std::find(p_.begin(), p_.end(), KoerperChiron) != p_.end();
     if (!erneuerung_.faellig(n, schrittweite_, chiron, fertig))

@@ -271,3 +271,54 @@ TEST(DreiPlaneten, OhnePlanetenSpringtDieUhrZumNaechstenEreignis)
         EXPECT_LE(ohne, 6 + 1) << drehung;
     }
 }
+
+TEST(DreiPlaneten, ErgebnisSofortZeigtDieBahnenDesLetztenEreignisses)
+{
+    // 400 of every 25th Venus-Earth conjunction span some 16000 years: the
+    // immediate figure draws the orbits of its last event, exactly those a
+    // run starting on that day draws, and not those of its start.
+    Einstellungssatz s;
+    s.IntFarbeBahnen = 0x000005;
+    const auto bahnen = [&](DreiPlaneten& f, Ansicht& a, bool sofort) {
+        DreiPlanetenRahmen r;
+        DreiPlanetenZaehler c;
+        Aufzeichnungsflaeche z(800, 600);
+        EXPECT_TRUE(f.bahnenErneuern(c.schritt, false, a));
+        EXPECT_TRUE(f.schritt(c, &z, a, s, r, nullptr));
+        std::vector<Punkt> punkte;
+        for (const auto& x : z.eintraege())
+            if (x.stiftFarbe == s.IntFarbeBahnen && (x.art == Art::Linie || x.art == Art::Polylinie))
+                punkte.insert(punkte.end(), x.punkte.begin(), x.punkte.end());
+        EXPECT_GT(punkte.size(), 100u) << sofort;
+        return punkte;
+    };
+    DreiPlanetenEingabe e = Mit({2, 3, 4});
+    e.bahnen = true;
+    e.positionenNicht = true;
+    e.jedeKte = 25;
+    DreiPlanetenlauf l;
+    l.sofort = true;
+    l.sofortAnzahl = 400;
+    DreiPlaneten sofort;
+    Ansicht a;
+    a.GroesseSetzen(800, 600);
+    ASSERT_TRUE(sofort.vorbereiten(e, l, a, Planeten()));
+    ASSERT_EQ(sofort.konstellationszahl(), 400);
+    const double letzter = sofort.ereignistag(399);
+    EXPECT_GT(letzter - sofort.starttag(), 5e6);
+    const auto gezeigt = bahnen(sofort, a, true);
+
+    l.sofort = false;
+    l.konstellationsgrenze = 1;
+    DreiPlanetenEingabe amEnde = e, amStart = e;
+    amEnde.starttag = letzter;
+    amStart.starttag = sofort.starttag();
+    DreiPlaneten ende, start;
+    Ansicht b, c;
+    b.GroesseSetzen(800, 600);
+    c.GroesseSetzen(800, 600);
+    ASSERT_TRUE(ende.vorbereiten(amEnde, l, b, Planeten()));
+    ASSERT_TRUE(start.vorbereiten(amStart, l, c, Planeten()));
+    EXPECT_EQ(gezeigt, bahnen(ende, b, false));
+    EXPECT_NE(gezeigt, bahnen(start, c, false));
+}
