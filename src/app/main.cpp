@@ -60,8 +60,7 @@ int main(int argc, char** argv)
             ersteBildzeit = true;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationDisplayName(QStringLiteral(" Velmora"));
+    ui::AnwendungBenennen();
 
     // Program load: without its data files the program cannot compute and
     // ends after telling the user.
@@ -94,6 +93,7 @@ int main(int argc, char** argv)
     // Start date menu and data output table.
     ui::DatumMenues datumMenues(form1);
     ui::DatenausgabeMenues datenausgabeMenues(form1);
+    datenausgabeMenues.ordner = einstellungsAnbindung.ordner();
     // Representation commands (menu states) and the help menu.
     new ui::Darstellungsbefehle(form1, *menuebefehle, *darstellungen, &datenausgabeMenues);
     new ui::Hilfemenue(form1, *menuebefehle);
@@ -101,7 +101,8 @@ int main(int argc, char** argv)
     new ui::Mysteriumbefehle(form1, *menuebefehle);
     // "Bild speichern" and "Drucken ..." (their items are built by the menu
     // commands above).
-    new output::Ausgabebefehle(form1);
+    auto* ausgabebefehle = new output::Ausgabebefehle(form1);
+    ausgabebefehle->ordner = einstellungsAnbindung.ordner();
     // Without a window manager "maximised" is not honoured: start with the
     // whole available screen anyway.
     if (QScreen* s = QGuiApplication::primaryScreen())

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QStringList>
@@ -52,19 +53,23 @@ QPrinter& Ausgabebefehle::drucker()
 // ---------------------------------------------------------------------------
 // Bild speichern
 
+QString Ausgabebefehle::dateiVorschlag() const
+{
+    return shell::Dateivorschlag(ordner, shell::Ordnerart::Bild, QStandardPaths::PicturesLocation,
+                                 QStringLiteral("Testbild"));
+}
+
 QString Ausgabebefehle::dialogZeigen()
 {
-    QString ordner = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (ordner.isEmpty() || !QDir(ordner).exists())
-        ordner = QDir::homePath();
+    const QFileInfo vorschlag(dateiVorschlag());
     QFileDialog dialog(&f_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDirectory(ordner);
+    dialog.setDirectory(vorschlag.absolutePath());
     dialog.setNameFilters({TQ("ausgabe.filter.bmp"), TQ("ausgabe.filter.dib"), TQ("ausgabe.filter.jpg"),
                            TQ("ausgabe.filter.png"), TQ("ausgabe.filter.svg"), TQ("ausgabe.filter.pdf")});
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
-    dialog.selectFile(QStringLiteral("Testbild"));
+    dialog.selectFile(vorschlag.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -95,6 +100,8 @@ void Ausgabebefehle::Bildspeichern1Click()
     QString name = dateiWaehlen ? dateiWaehlen() : dialogZeigen();
     if (name.isEmpty())
         return;
+    if (ordner)
+        ordner->merken(shell::Ordnerart::Bild, name);
     name = MitStandardendung(name);
     if (IstVektorformat(FormatBeimSpeichern(name)) && !f_.engine().bildNachzeichenbar()) {
         f_.meldung(shell::Meldungsart::Information, T("meldung.hinweis"), T("ausgabe.speichern.vektor"));
@@ -153,6 +160,7 @@ void Ausgabebefehle::Drucken1Click()
         bedienfeld->hide();
     {
         TForm2 vorschau(drucker(), BildAufnehmen(gezeigt, a == shell::Antwort::Ja), &f_);
+        vorschau.ordner = ordner;
         if (vorschauZeigen) {
             vorschauZeigen(vorschau);
         } else {

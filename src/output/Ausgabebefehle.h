@@ -10,6 +10,7 @@
 // enabled after it.
 
 #include "output/Bilddatei.h"
+#include "shell/Ordnergedaechtnis.h"
 
 #include <QObject>
 #include <QString>
@@ -37,6 +38,12 @@ public:
 
     // The printer of the program run (its settings stay between previews).
     QPrinter& drucker();
+
+    // The folders the save dialog and the PDF page open in (the settings
+    // store's, set by the program entry; none: the user's standard folders).
+    shell::Ordnergedaechtnis* ordner = nullptr;
+    // Where "Bild speichern" opens: "Testbild" in the folder chosen last.
+    QString dateiVorschlag() const;
 
     // Replaceable for tests: the save dialog (returns the chosen name,
     // empty on cancel), whether a printer exists, whether the main window

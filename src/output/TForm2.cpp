@@ -175,24 +175,30 @@ void TForm2::Button1Click()
         DruckerAbfragen();
 }
 
+QString TForm2::pdfVorschlag() const
+{
+    if (!drucker_.outputFileName().isEmpty())
+        return drucker_.outputFileName();
+    return shell::Dateivorschlag(ordner, shell::Ordnerart::Druck, QStandardPaths::DocumentsLocation,
+                                 QStringLiteral("Velmora.pdf"));
+}
+
 bool TForm2::BitBtn1Click()
 {
-    if (drucker_.outputFormat() == QPrinter::PdfFormat && drucker_.outputFileName().isEmpty()) {
-        QString datei;
-        if (pdfDateiWaehlen) {
-            datei = pdfDateiWaehlen();
-        } else {
-            QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-            if (ordner.isEmpty() || !QDir(ordner).exists())
-                ordner = QDir::homePath();
-            datei = QFileDialog::getSaveFileName(this, TQ("vorschau.pdfdatei"), ordner + QStringLiteral("/Velmora.pdf"),
-                                                 QStringLiteral("PDF (*.pdf)"));
-        }
+    // The PDF printer writes a file, and the printer lives as long as the
+    // program: the file is asked for on every print, so that a second page
+    // never silently replaces the first.
+    if (drucker_.outputFormat() == QPrinter::PdfFormat) {
+        QString datei = pdfDateiWaehlen ? pdfDateiWaehlen()
+                                        : QFileDialog::getSaveFileName(this, TQ("vorschau.pdfdatei"), pdfVorschlag(),
+                                                                       QStringLiteral("PDF (*.pdf)"));
         if (datei.isEmpty())
             return false;
         if (QFileInfo(datei).suffix().isEmpty())
             datei += QStringLiteral(".pdf");
         drucker_.setOutputFileName(datei);
+        if (ordner)
+            ordner->merken(shell::Ordnerart::Druck, datei);
     }
     QString grund;
     if (SeiteDrucken(drucker_, bild_, l_.druckrechteck(), grund))

@@ -5,6 +5,7 @@
 // Vorschaulayout's; this window paints it and forwards the mouse.
 
 #include "output/Vorschaulayout.h"
+#include "shell/Ordnergedaechtnis.h"
 
 #include <QDialog>
 #include <QImage>
@@ -32,8 +33,13 @@ public:
     // The printer dialog of "Druckereinstellungen"; true when confirmed.
     // Tests replace it.
     std::function<bool(QPrinter&)> druckerEinstellen;
-    // The file of the PDF printer when none is set yet (empty: cancelled).
+    // The file of the PDF printer, asked for on every print (empty:
+    // cancelled); the dialog proposes pdfVorschlag().
     std::function<QString()> pdfDateiWaehlen;
+    // The last file printed to in this program run, else "Velmora.pdf" in
+    // the folder chosen last (`ordner`, the settings store's folders).
+    QString pdfVorschlag() const;
+    shell::Ordnergedaechtnis* ordner = nullptr;
     // Message boxes of the window (tests answer them).
     std::function<void(const QString& titel, const QString& text)> fehlermeldung;
 

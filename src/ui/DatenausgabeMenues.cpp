@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QTextOption>
@@ -271,6 +272,12 @@ void DatenausgabeMenues::laufBeginnt(const shell::Laufregeln& r, bool vorigerDat
         datenspeichern1_->setEnabled(true);
 }
 
+QString DatenausgabeMenues::dateiVorschlag() const
+{
+    return shell::Dateivorschlag(ordner, shell::Ordnerart::Daten, QStandardPaths::DocumentsLocation,
+                                 TQ("speichern.name") + QStringLiteral(".txt"));
+}
+
 QString DatenausgabeMenues::standardDateiWaehlen()
 {
     QFileDialog dialog(&form1_, TQ("menu.datenspeichern"));
@@ -278,11 +285,9 @@ QString DatenausgabeMenues::standardDateiWaehlen()
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.setNameFilters({TQ("speichern.filter.txt"), TQ("speichern.filter.alle")});
-    QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (ordner.isEmpty() || !QDir(ordner).exists())
-        ordner = QDir::homePath();
-    dialog.setDirectory(ordner);
-    dialog.selectFile(TQ("speichern.name") + QStringLiteral(".txt"));
+    const QFileInfo vorschlag(dateiVorschlag());
+    dialog.setDirectory(vorschlag.absolutePath());
+    dialog.selectFile(vorschlag.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
@@ -293,6 +298,8 @@ bool DatenausgabeMenues::Datenspeichern1Click()
     const QString pfad = dateiWaehlen ? dateiWaehlen() : standardDateiWaehlen();
     if (pfad.isEmpty())
         return false;
+    if (ordner)
+        ordner->merken(shell::Ordnerart::Daten, pfad);
     QString grund;
     ziel_.ausgeben();
     if (TextSpeichern(pfad, memo_->toPlainText(), &grund))

@@ -15,6 +15,7 @@
 #include "astro/Datenausgabe.h"
 #include "shell/Darstellungsablauf.h"
 #include "shell/Menueaktionen.h"
+#include "shell/Ordnergedaechtnis.h"
 
 #include <QObject>
 #include <QString>
@@ -99,6 +100,11 @@ public:
     // Run start: title, size, format, "Daten speichern".
     void laufBeginnt(const shell::Laufregeln& r, bool vorigerDatenOnly);
     void retranslate();
+
+    // Where the save dialog opens: the folder chosen last time (kept in
+    // `ordner`, the settings store's folders, when set) with the default name.
+    QString dateiVorschlag() const;
+    shell::Ordnergedaechtnis* ordner = nullptr;
 
     // The save dialog and the error box; tests replace them. dateiWaehlen
     // returns the chosen path or an empty text on cancel.

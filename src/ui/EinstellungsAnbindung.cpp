@@ -17,6 +17,7 @@ EinstellungsAnbindung::EinstellungsAnbindung(shell::TForm1& form1, figures::Eins
     , form1_(form1)
     , einstellungen_(einstellungen)
     , speicher_(std::move(speicher))
+    , ordner_(speicher_ ? std::make_unique<Ordnerspeicher>(*speicher_) : nullptr)
 {
     // The main window's own texts come first in the language pass.
     Sprachwechsel::instanz().anmelden(&form1_, [this] { form1_.retranslate(); });

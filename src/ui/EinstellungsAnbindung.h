@@ -33,6 +33,8 @@ public:
 
     EinstellungsMenues& menues() { return *menues_; }
     const Leseergebnis& leseergebnis() const { return leseergebnis_; }
+    // The folders of the save dialogs, in the same store (null without one).
+    shell::Ordnergedaechtnis* ordner() { return ordner_.get(); }
 
     // IniEinlesen and applying the values read (check marks, run
     // configuration, limits).
@@ -58,6 +60,7 @@ private:
     shell::TForm1& form1_;
     figures::Einstellungen& einstellungen_;
     std::unique_ptr<QSettings> speicher_;
+    std::unique_ptr<Ordnerspeicher> ordner_;
     std::unique_ptr<EinstellungsMenues> menues_;
     Leseergebnis leseergebnis_;
 };

@@ -2,6 +2,8 @@
 
 #include "sprache/Sprache.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QMetaType>
 #include <QVariant>
@@ -197,6 +199,33 @@ bool IniSchreibenMitMeldung(QWidget* eltern, QSettings& speicher, const figures:
                                   erg.fehler);
     }
     return erg.ok;
+}
+
+QString Ordnerspeicher::schluessel(shell::Ordnerart art)
+{
+    switch (art) {
+    case shell::Ordnerart::Bild: return QStringLiteral("Ordner/StrOrdnerBild");
+    case shell::Ordnerart::Daten: return QStringLiteral("Ordner/StrOrdnerDaten");
+    case shell::Ordnerart::Druck: return QStringLiteral("Ordner/StrOrdnerDruck");
+    }
+    return {};
+}
+
+QString Ordnerspeicher::ordner(shell::Ordnerart art) const
+{
+    const QVariant v = speicher_.value(schluessel(art));
+    return v.typeId() == QMetaType::QString ? QDir::fromNativeSeparators(v.toString().trimmed()) : QString();
+}
+
+void Ordnerspeicher::merken(shell::Ordnerart art, const QString& datei)
+{
+    if (datei.isEmpty())
+        return;
+    const QString ordner = QFileInfo(datei).absolutePath();
+    if (ordner == this->ordner(art))
+        return;
+    speicher_.setValue(schluessel(art), ordner);
+    speicher_.sync();
 }
 
 } // namespace ui

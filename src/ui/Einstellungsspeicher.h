@@ -11,6 +11,7 @@
 // taken. Writing reports whether the store really accepted the values.
 
 #include "figures/Einstellungssatz.h"
+#include "shell/Ordnergedaechtnis.h"
 
 #include <QSettings>
 #include <QString>
@@ -54,5 +55,21 @@ Schreibergebnis IniSchreiben(QSettings& speicher, const figures::Einstellungen& 
 // Writes and, when the store refuses, tells the user in an error box.
 // Returns true when the settings were saved.
 bool IniSchreibenMitMeldung(QWidget* eltern, QSettings& speicher, const figures::Einstellungen& einstellungen);
+
+// The folders last chosen in the save dialogs, section "Ordner", values
+// "StrOrdnerBild", "StrOrdnerDaten" and "StrOrdnerDruck" (text). They are
+// not part of the settings record: each is written as soon as the user has
+// chosen a file, without the question at the end, and "Standard
+// wiederherstellen" leaves them alone.
+class Ordnerspeicher : public shell::Ordnergedaechtnis {
+public:
+    explicit Ordnerspeicher(QSettings& speicher) : speicher_(speicher) {}
+    QString ordner(shell::Ordnerart art) const override;
+    void merken(shell::Ordnerart art, const QString& datei) override;
+    static QString schluessel(shell::Ordnerart art);
+
+private:
+    QSettings& speicher_;
+};
 
 } // namespace ui

@@ -1,6 +1,8 @@
 // "Bild speichern" and "Drucken ..." through the main window: when the items
 // are enabled, the picture taken from the back buffer shown, the messages in
 // the current language, the pause and the control panel around the preview.
+#include "Gedaechtnis.h"
+
 #include "output/Ausgabebefehle.h"
 #include "output/TForm2.h"
 
@@ -9,6 +11,7 @@
 #include "sprache/Sprache.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -166,3 +169,24 @@ TEST_F(Befehle, OhneDruckerOderMaximiertesFensterNurDieMeldung)
     EXPECT_FALSE(gezeigt);
     EXPECT_FALSE(form1.zustand().PauseAktiv);
 }
+
+// The save dialog opens where the user saved last, with "Testbild" proposed;
+// a folder that has gone gives the standard folder again.
+TEST_F(Befehle, BildSpeichernOeffnetImZuletztGewaehltenOrdner)
+{
+    Ordnergedaechtnis gedaechtnis;
+    befehle->ordner = &gedaechtnis;
+    EXPECT_EQ(QFileInfo(befehle->dateiVorschlag()).fileName(), QStringLiteral("Testbild"));
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("bilder")));
+    befehle->dateiWaehlen = [&] { return ordner.filePath(QStringLiteral("bilder/figur.png")); };
+    befehle->Bildspeichern1Click();
+    ASSERT_TRUE(befehle->letztesErgebnis);
+    EXPECT_EQ(befehle->dateiVorschlag(), ordner.filePath(QStringLiteral("bilder/Testbild")));
+    // Cancelled: nothing is remembered.
+    befehle->dateiWaehlen = [] { return QString(); };
+    befehle->Bildspeichern1Click();
+    EXPECT_EQ(gedaechtnis.gemerkt, 1);
+    ASSERT_TRUE(QDir(ordner.filePath(QStringLiteral("bilder"))).removeRecursively());
+    EXPECT_NE(befehle->dateiVorschlag(), ordner.filePath(QStringLiteral("bilder/Testbild")));
+}
+

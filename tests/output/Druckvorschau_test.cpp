@@ -3,12 +3,15 @@
 // resizing about the centre, moving, and a real page printed through Qt's PDF
 // printer, rasterised again and checked for the picture, its clipping and its
 // frame at the computed place.
+#include "Gedaechtnis.h"
 #include "Vergleich.h"
 
 #include "output/Druck.h"
 #include "output/TForm2.h"
 
+#include <QFile>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -218,4 +221,60 @@ TEST_F(Vorschau, GedruckteSeiteZeigtNurDenSichtbarenTeilMitRahmen)
         EXPECT_TRUE(weiss(seite.pixel(x, mitteY + d.versatzY))) << "margin column " << x;
     // Below the picture the paper is white.
     EXPECT_TRUE(weiss(auf(r.links + r.breite / 2 + r.breite / 4, r.oben + r.hoehe + 3)));
+}
+
+// The PDF printer writes a file and lives as long as the program: every
+// print asks for the file, proposing the last one (or "Velmora.pdf" in the
+// folder chosen last), so that a second page never silently replaces the
+// first.
+TEST_F(Vorschau, PdfDruckFragtJedesMalNachDerDatei)
+{
+    oeffnen();
+    QTemporaryDir ordner, anderer;
+    Ordnergedaechtnis gedaechtnis;
+    gedaechtnis.ordnerJeArt[shell::Ordnerart::Druck] = ordner.path();
+    v->ordner = &gedaechtnis;
+    QStringList vorschlaege;
+    QString antwort = ordner.filePath(QStringLiteral("erste"));
+    v->pdfDateiWaehlen = [&] {
+        vorschlaege << v->pdfVorschlag();
+        return antwort;
+    };
+    QString fehler;
+    v->fehlermeldung = [&](const QString&, const QString& t) { fehler = t; };
+
+    ASSERT_TRUE(v->BitBtn1Click()) << fehler.toStdString();
+    const QString erste = ordner.filePath(QStringLiteral("erste.pdf"));
+    ASSERT_EQ(vorschlaege, QStringList{ordner.filePath(QStringLiteral("Velmora.pdf"))});
+    QFile f(erste);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray ersteSeite = f.readAll();
+    f.close();
+    EXPECT_TRUE(ersteSeite.startsWith("%PDF"));
+
+    antwort = anderer.filePath(QStringLiteral("zweite.pdf"));
+    ASSERT_TRUE(v->BitBtn1Click()) << fehler.toStdString();
+    ASSERT_EQ(vorschlaege.size(), 2);
+    EXPECT_EQ(vorschlaege[1], erste);
+    EXPECT_TRUE(QFile::exists(antwort));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll() == ersteSeite) << "the first page was overwritten";
+    EXPECT_EQ(gedaechtnis.ordnerJeArt[shell::Ordnerart::Druck], anderer.path());
+
+    // Cancelled: nothing is printed, and it is asked again next time.
+    antwort.clear();
+    EXPECT_FALSE(v->BitBtn1Click());
+    EXPECT_EQ(vorschlaege.size(), 3);
+    EXPECT_EQ(vorschlaege[2], anderer.filePath(QStringLiteral("zweite.pdf")));
+}
+
+// Qt's PDF printer counts as a printer: a machine without any still makes
+// the page, as a PDF file, so "Kein Drucker im System vorhanden!" does not
+// come.
+TEST(Drucker, OhneSystemdruckerDerPdfDrucker)
+{
+    EXPECT_TRUE(DruckerVorhanden());
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has a printer";
+    EXPECT_EQ(NeuerDrucker()->outputFormat(), QPrinter::PdfFormat);
 }

@@ -2,6 +2,7 @@
 // real main window, its menus and the registered start fields.
 #include "ui/DatenausgabeMenues.h"
 #include "ui/DatumMenues.h"
+#include "ui/Einstellungsspeicher.h"
 #include "ui/Sprachwechsel.h"
 #include "ui/TFormDatum.h"
 
@@ -12,6 +13,8 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
+#include <QSettings>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -224,6 +227,30 @@ TEST_F(Fenster, SpeichernAlsUtf8UndFehlschlagOhneDatei)
 }
 
 // Two start fields registered as the overview and the two-planet dialogs would.
+// "Daten speichern" opens in the folder of the last table saved, with the
+// default name, in this program run and the next (the folder is in the
+// settings store at once).
+TEST_F(Fenster, DatenSpeichernOeffnetImZuletztGewaehltenOrdner)
+{
+    QTemporaryDir ordner;
+    const QString ini = ordner.filePath("Ini.ini");
+    ASSERT_TRUE(QDir(ordner.path()).mkdir("tabellen"));
+    const QString pfad = ordner.filePath("tabellen/lauf.txt");
+    {
+        QSettings speicher(ini, QSettings::IniFormat);
+        ui::Ordnerspeicher gedaechtnis(speicher);
+        ui::DatenausgabeMenues m(form1);
+        m.ordner = &gedaechtnis;
+        const QString name = QString::fromStdString(sprache::T("speichern.name")) + ".txt";
+        EXPECT_EQ(QFileInfo(m.dateiVorschlag()).fileName(), name);
+        m.dateiWaehlen = [&] { return pfad; };
+        ASSERT_TRUE(m.Datenspeichern1Click());
+        EXPECT_EQ(m.dateiVorschlag(), ordner.filePath("tabellen/" + name));
+    }
+    QSettings wieder(ini, QSettings::IniFormat);
+    EXPECT_EQ(ui::Ordnerspeicher(wieder).ordner(shell::Ordnerart::Daten), ordner.filePath("tabellen"));
+}
+
 class Datum : public Fenster {
 protected:
     void SetUp() override

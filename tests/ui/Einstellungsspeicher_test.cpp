@@ -252,3 +252,30 @@ TEST_F(Speicher, BeschaedigteDateiWirdBeimSpeichernErsetzt)
 }
 
 } // namespace
+
+// The folders of the save dialogs: one per kind, kept across program runs,
+// and left alone when the settings record is written.
+TEST_F(Speicher, OrdnerDerSpeicherdialogeJeArt)
+{
+    using shell::Ordnerart;
+    const QString bilder = ordner.filePath(QStringLiteral("bilder"));
+    const QString seiten = ordner.filePath(QStringLiteral("seiten"));
+    {
+        QSettings s(pfad(), QSettings::IniFormat);
+        ui::Ordnerspeicher o(s);
+        EXPECT_TRUE(o.ordner(Ordnerart::Bild).isEmpty());
+        o.merken(Ordnerart::Bild, bilder + QStringLiteral("/figur.png"));
+        o.merken(Ordnerart::Druck, seiten + QStringLiteral("/Velmora.pdf"));
+        ASSERT_TRUE(ui::IniSchreiben(s, Einstellungen(150)).ok);
+    }
+    QSettings s(pfad(), QSettings::IniFormat);
+    ui::Ordnerspeicher o(s);
+    EXPECT_EQ(o.ordner(Ordnerart::Bild), bilder);
+    EXPECT_EQ(o.ordner(Ordnerart::Druck), seiten);
+    EXPECT_TRUE(o.ordner(Ordnerart::Daten).isEmpty());
+    EXPECT_TRUE(dateiLesen().contains("StrOrdnerBild="));
+    // Not part of the settings record: reading it finds nothing unusable.
+    ui::Leseergebnis erg;
+    lesen(&erg);
+    EXPECT_TRUE(erg.verworfen.isEmpty());
+}
