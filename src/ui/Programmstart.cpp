@@ -6,9 +6,12 @@
 #include "sprache/Sprache.h"
 #include "ui/Einstellungsspeicher.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 
 namespace ui {
+
+void AnwendungBenennen() { QGuiApplication::setApplicationName(QStringLiteral("Velmora")); }
 
 void gespeicherteSpracheSetzen()
 {

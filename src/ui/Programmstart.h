@@ -19,6 +19,12 @@ struct Ladeergebnis {
     std::string detail;                                // the file concerned (not shown)
 };
 
+// The application's name ("Velmora", which the settings and the desktop
+// know it by). No display name is set: Qt would append it to every window
+// title, and the main window's caption already begins with the program's
+// name (" Velmora - DAS PROGRAMM" would read "... —  Velmora").
+void AnwendungBenennen();
+
 // The saved interface language (German when "Sprache/BoolSprache" says so);
 // sets the catalogue's language accordingly.
 void gespeicherteSpracheSetzen();

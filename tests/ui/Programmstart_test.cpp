@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -53,3 +54,18 @@ TEST(Programmstart, FehlendeOderBeschaedigteDateiMeldet)
 }
 
 } // namespace
+
+// The window title is the caption alone: Qt appends an explicitly set
+// display name to every title ("Velmora - THE PROGRAM —  Velmora"), so the
+// program start names the application without one. A display name that
+// follows the application name is one that was never set.
+TEST(Programmstart, FenstertitelOhneAngehaengtenNamen)
+{
+    const QString alt = QGuiApplication::applicationName();
+    ui::AnwendungBenennen();
+    EXPECT_EQ(QGuiApplication::applicationName(), QStringLiteral("Velmora"));
+    QGuiApplication::setApplicationName(QStringLiteral("Probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"))
+        << "a display name was set: Qt appends it to the window titles";
+    QGuiApplication::setApplicationName(alt);
+}
