@@ -350,7 +350,10 @@ int ZweiPlaneten::sternAnzahl(const Ereignisspeicher& sp, int zaehler) const
 
 bool ZweiPlaneten::spurenSichtbar(const ZweiPlanetenZaehler& c) const
 {
-    return !lauf_.drehung || (c.konjIndex <= lauf_.figurenAnzahl && c.schritt < lauf_.schrittgrenze);
+    // Kept figures of either star past their count turn the picture: the
+    // traces would only pile up under them.
+    return !lauf_.drehung || (c.konjIndex <= lauf_.figurenAnzahl && c.oppoIndex <= lauf_.figurenAnzahl &&
+                              c.schritt < lauf_.schrittgrenze);
 }
 
 bool ZweiPlaneten::ohnePlaneten(const ZweiPlanetenZaehler& c, const ZweiPlanetenRahmen& r) const

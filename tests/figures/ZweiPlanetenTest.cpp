@@ -394,3 +394,45 @@ TEST(ZweiPlaneten, OhnePlanetenSpringtDieUhrZumNaechstenEreignis)
         EXPECT_LE(ohne, 2 * 6 + 2) << drehung;
     }
 }
+
+TEST(ZweiPlaneten, BehalteneFigurenOhneSpuren)
+{
+    // Kept figures: the traces go once more events than are kept have
+    // passed, with the conjunction star or with the opposition star alone.
+    for (const bool konjunktionen : {true, false}) {
+        ZweiPlaneten f;
+        Ansicht a;
+        a.GroesseSetzen(800, 600);
+        ZweiPlanetenEingabe e = VenusErde();
+        e.bahn1 = e.bahn2 = true;
+        e.konjunktionsstern = konjunktionen;
+        e.oppositionsstern = !konjunktionen;
+        e.schrittweite = 8;
+        ZweiPlanetenlauf l;
+        l.schrittgrenze = 12000;
+        l.drehung = true;
+        l.figurenAnzahl = 2;
+        ASSERT_TRUE(f.vorbereiten(e, l, a, Planeten()));
+        Einstellungssatz s;
+        s.IntFarbeBahnen = 0x000007;
+        ZweiPlanetenRahmen r;
+        ZweiPlanetenZaehler c;
+        const auto spuren = [&] {
+            Aufzeichnungsflaeche z(800, 600);
+            EXPECT_TRUE(f.schritt(c, &z, a, s, r, nullptr));
+            int n = 0;
+            for (const auto& x : z.eintraege())
+                n += x.art == Art::Linie && x.stiftFarbe == s.IntFarbeBahnen;
+            return n;
+        };
+        c.schritt = 10;
+        EXPECT_GT(spuren(), 0) << konjunktionen;
+        int& zaehler = konjunktionen ? c.konjIndex : c.oppoIndex;
+        while (zaehler <= 2 && c.schritt < 2000) {
+            ++c.schritt;
+            ASSERT_TRUE(f.schritt(c, nullptr, a, s, r, nullptr));
+        }
+        ASSERT_EQ(zaehler, 3);
+        EXPECT_EQ(spuren(), 0) << konjunktionen;
+    }
+}
