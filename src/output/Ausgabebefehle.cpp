@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QScreen>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QStringList>
@@ -161,12 +162,16 @@ void Ausgabebefehle::Drucken1Click()
     {
         TForm2 vorschau(drucker(), BildAufnehmen(gezeigt, a == shell::Antwort::Ja), &f_);
         vorschau.ordner = ordner;
-        if (vorschauZeigen) {
+        // Maximised; without a window manager that state is not honoured,
+        // so the window takes the available screen itself, as the main
+        // window does.
+        if (QScreen* bildschirm = f_.screen())
+            vorschau.setGeometry(bildschirm->availableGeometry());
+        vorschau.setWindowState(Qt::WindowMaximized);
+        if (vorschauZeigen)
             vorschauZeigen(vorschau);
-        } else {
-            vorschau.setWindowState(Qt::WindowMaximized);
+        else
             vorschau.exec();
-        }
     }
     // FormClose: the picture is freed with the window; the panel returns
     // (if it was shown) and the pause is restored.

@@ -47,7 +47,8 @@ public:
 
     // Replaceable for tests: the save dialog (returns the chosen name,
     // empty on cancel), whether a printer exists, whether the main window
-    // is maximised, and showing the preview modally.
+    // is maximised, and showing the preview modally (it is placed over the
+    // whole available screen before).
     std::function<QString()> dateiWaehlen;
     std::function<bool()> druckerVorhanden;
     std::function<bool()> fensterMaximiert;

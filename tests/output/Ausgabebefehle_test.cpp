@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QScreen>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -190,3 +191,18 @@ TEST_F(Befehle, BildSpeichernOeffnetImZuletztGewaehltenOrdner)
     EXPECT_NE(befehle->dateiVorschlag(), ordner.filePath(QStringLiteral("bilder/Testbild")));
 }
 
+// Maximised, and over the whole available screen even where no window
+// manager honours that state.
+TEST_F(Befehle, VorschauUeberDemVerfuegbarenBildschirm)
+{
+    QRect geometrie;
+    bool maximiert = false;
+    befehle->vorschauZeigen = [&](output::TForm2& v) {
+        geometrie = v.geometry();
+        maximiert = v.windowState().testFlag(Qt::WindowMaximized);
+    };
+    befehle->Drucken1Click();
+    ASSERT_NE(form1.screen(), nullptr);
+    EXPECT_EQ(geometrie, form1.screen()->availableGeometry());
+    EXPECT_TRUE(maximiert);
+}
