@@ -133,6 +133,17 @@ std::string xyzKugel(const astro::PositionXYZ& p)
 
 std::string tagText(double tag) { return "day " + cli::zahlText(tag); }
 
+// Every day of the call within the limit L, checked before anything is
+// printed: a day beyond it gets the limit's message (as a run of the window
+// shows it) and exit 2, never a position the data cannot give.
+int tageInGrenze(const std::string& befehl, const Aufruf& a, double grenzeTage)
+{
+    for (double tag : a.tage)
+        if (const int rc = cli::ausserhalbGrenze(befehl + ": " + tagText(tag), tag, grenzeTage); rc != 0)
+            return rc;
+    return 0;
+}
+
 int tagBefehl(const Argumente& args)
 {
     if (args.size() != 3)
@@ -202,6 +213,9 @@ int positionBefehl(const Argumente& args)
     const astro::KoerperNr n = astro::KoerperSuchen(a.worte[0]);
     if (n < 0)
         return cli::fehler("position: unknown body '" + a.worte[0] + "' (0..21 or a name)");
+    // The body's range: the widest limit a run of the window gives it.
+    if (const int rc = tageInGrenze("position", a, cli::laufgrenze({n}, a.hoch, false, true).tage); rc != 0)
+        return rc;
     auto rechner = cli::rechnerFuer(a.hoch, {n});
     if (!rechner)
         return cli::fehler("position: " + cli::statusText(rechner.status()));
@@ -222,6 +236,9 @@ int mondBefehl(const Argumente& args)
     const std::string f = aufrufLesen(args, 0, {"--from", "--step", "--count", "--precession"}, a);
     if (!f.empty())
         return cli::fehler("moon: " + f);
+    // The lunar theory holds as long as the Moon representation runs.
+    if (const int rc = tageInGrenze("moon", a, cli::laufgrenze({}, false, true, false).tage); rc != 0)
+        return rc;
     for (double tag : a.tage)
         zeileAusgeben(a, tag, xyzKugel(astro::MondKoordinaten(tag, a.praezession)));
     return 0;
@@ -252,6 +269,8 @@ int baryBefehl(const Argumente& args)
     auswahl.mitSonnenmasse = !a.ohneSonnenmasse && !a.optisch;
     if (const astro::Status s = astro::BaryAuswahlPruefen(auswahl); !s)
         return cli::fehler("bary: " + cli::statusText(s));
+    if (const int rc = tageInGrenze("bary", a, cli::laufgrenze(koerper, a.hoch, false, true).tage); rc != 0)
+        return rc;
     auto rechner = cli::rechnerFuer(a.hoch, koerper);
     if (!rechner)
         return cli::fehler("bary: " + cli::statusText(rechner.status()));

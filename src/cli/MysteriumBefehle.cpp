@@ -257,13 +257,17 @@ int renderMysterium(const cli::Argumente& args)
     for (int b = 1; b <= 6; ++b)
         e.koerper[static_cast<size_t>(b)] = true;
     const std::vector<int> koerper = {1, 2, 3, 4, 5, 6};
+    // The orbits of one day: the day must lie within the overview's limit.
+    const double grenze = cli::laufgrenze(koerper, o.rahmen.hoch, false, false).tage;
+    if (const int rc = cli::ausserhalbGrenze("render mysterium: day " + cli::zahlText(tag), tag, grenze); rc != 0)
+        return rc;
     auto rechner = cli::rechnerFuer(o.rahmen.hoch, koerper);
     if (!rechner)
         return cli::fehler("render mysterium: " + cli::statusText(rechner.status()));
     astro::Rechenoptionen optionen;
     optionen.HoheGenauigkeit = o.rahmen.hoch;
     figures::Ueberblickslauf lauf;
-    lauf.gueltigkeitsgrenze = o.rahmen.hoch ? astro::GrenzeHoheGenauigkeit : astro::GrenzeNormal;
+    lauf.gueltigkeitsgrenze = grenze;
     cli::OffscreenAnwendung anwendung;
     shell::QtZeichenflaeche flaeche(o.rahmen.breite, o.rahmen.hoehe);
     figures::Ansicht ansicht = AnsichtFuer(o, {75, 40, 0});

@@ -1,10 +1,13 @@
 #include "cli/Rechnerkontext.h"
 
+#include "cli/Befehle.h"
+
 #include "astro/Datenordner.h"
 #include "astro/VsopQuelle.h"
 #include "sprache/Sprache.h"
 
 #include <algorithm>
+#include <iostream>
 #include <utility>
 
 namespace cli {
@@ -56,6 +59,30 @@ std::string statusText(const astro::Status& status)
     if (!status.detail.empty())
         text += " (" + status.detail + ")";
     return text;
+}
+
+const astro::Gueltigkeitsgrenze& laufgrenze(const std::vector<int>& koerper, bool hoheGenauigkeit, bool mond,
+                                            bool aeussere)
+{
+    return astro::GueltigkeitsgrenzeFuer(astro::GrenzfallDerKoerper(koerper, hoheGenauigkeit, mond, aeussere));
+}
+
+std::string grenzText(double grenzeTage)
+{
+    return statusText(astro::Status::Fehlschlag(astro::Fehler::AusserhalbGueltigkeit,
+                                                std::string(astro::GrenzmeldungFuer(grenzeTage))));
+}
+
+void grenzeMelden(const std::string& befehl, double grenzeTage)
+{
+    std::cerr << "velmora-cli: " << befehl << ": " << grenzText(grenzeTage) << "\n";
+}
+
+int ausserhalbGrenze(const std::string& befehl, double tag, double grenzeTage)
+{
+    if (astro::InnerhalbGrenze(tag, grenzeTage))
+        return 0;
+    return fehler(befehl + ": " + grenzText(grenzeTage));
 }
 
 } // namespace cli

@@ -9,6 +9,7 @@
 // returns a failure status when its files are missing or damaged.
 
 #include "astro/Ergebnis.h"
+#include "astro/Gueltigkeit.h"
 #include "astro/Positionsquellen.h"
 
 #include <functional>
@@ -34,5 +35,24 @@ astro::Ergebnis<astro::Positionsrechner> rechnerFuer(bool hoheGenauigkeit, const
 
 // "body 5 at day 1234: <reason>" style text of a failed status for stderr.
 std::string statusText(const astro::Status& status);
+
+// The validity limit a run of these bodies has in the window (a planet at
+// the centre counted among them; `aeussere`: the representation allows the
+// wider limit of Jupiter to Pluto, as two and three planets do).
+const astro::Gueltigkeitsgrenze& laufgrenze(const std::vector<int>& koerper, bool hoheGenauigkeit, bool mond,
+                                            bool aeussere);
+
+// The message of the limit L, as the window shows it (English, without the
+// trailing blank).
+std::string grenzText(double grenzeTage);
+
+// A figure run that reached its limit stops there, as in the window: the
+// limit's message goes to stderr as a note ("velmora-cli: <befehl>: ...");
+// the figure up to the limit is still written.
+void grenzeMelden(const std::string& befehl, double grenzeTage);
+
+// A computation at a day outside the limit L: prints the limit's message
+// for `befehl` and returns 2, else returns 0.
+int ausserhalbGrenze(const std::string& befehl, double tag, double grenzeTage);
 
 } // namespace cli

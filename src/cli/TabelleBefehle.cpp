@@ -103,6 +103,14 @@ int tabelleBefehl(const Argumente& args)
     const std::string f = aufrufLesen(args, a);
     if (!f.empty())
         return cli::fehler("table: " + f);
+    // Every row within the bodies' range (the widest limit a run of the
+    // window gives them), checked before anything is printed.
+    const double grenze = cli::laufgrenze(a.koerper, a.hoch, false, true).tage;
+    for (long long k = 0; k < a.anzahl; ++k) {
+        const double tag = a.von + static_cast<double>(k) * a.schritt;
+        if (const int rc = cli::ausserhalbGrenze("table: day " + cli::zahlText(tag), tag, grenze); rc != 0)
+            return rc;
+    }
     auto rechner = cli::rechnerFuer(a.hoch, a.koerper);
     if (!rechner)
         return cli::fehler("table: " + cli::statusText(rechner.status()));
