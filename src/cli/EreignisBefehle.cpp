@@ -6,7 +6,6 @@
 #include "cli/Befehle.h"
 #include "cli/Rechnerkontext.h"
 
-#include "astro/Gueltigkeit.h"
 #include "astro/Konjunktion.h"
 
 #include <algorithm>
@@ -34,7 +33,7 @@ int ereignisBefehl(const cli::Argumente& args)
         const std::string& w = args[i];
         const bool hatWert = i + 1 < args.size();
         if (w == "--from" && hatWert) {
-            if (!cli::zahlLesen(args[++i], von))
+            if (!cli::zahlLesen(args[++i], von) || !std::isfinite(von))
                 return cli::fehler("--from wants a day number");
         } else if (w == "--count" && hatWert) {
             if (!cli::ganzzahlLesen(args[++i], anzahl) || anzahl < 1 || anzahl > 100000)
@@ -52,11 +51,11 @@ int ereignisBefehl(const cli::Argumente& args)
         }
     }
     s.hoheGenauigkeit = hoch;
-    // The limit of the pair, from the one table of limits.
-    const bool klein = a >= 10 || b >= 10;
-    const bool chiron = a == astro::koerper::Chiron || b == astro::koerper::Chiron;
-    const bool aussen = a >= 5 && a <= 9 && b >= 5 && b <= 9;
-    s.grenze = astro::GueltigkeitsgrenzeFuer(astro::GrenzfallFuer(hoch, false, klein, chiron, aussen)).tage;
+    // The limit of the pair as a two-planet run has it; a search that
+    // leaves it fails with its message.
+    s.grenze = cli::laufgrenze({a, b}, hoch, false, true).tage;
+    if (const int rc = cli::ausserhalbGrenze("events", von, s.grenze); rc != 0)
+        return rc;
     auto rechner = cli::rechnerFuer(hoch, {a, b});
     if (!rechner)
         return cli::fehler("events: " + cli::statusText(rechner.status()));
