@@ -40,7 +40,10 @@ const char* const Aufruf =
     "  number order are planets 1, 2, 3. The figure runs until N events of the driving pair (--pair,\n"
     "  conjunctions or with --opposition oppositions) have passed; --immediate draws them in one frame.\n"
     "  --every K takes every K-th event (with the positions or lines of the planet outside the pair).\n"
-    "  --kept N keeps the last N figures turning ('Drehung der Figuren'). --rows prints the data rows.";
+    "  --kept N keeps the last N figures turning ('Drehung der Figuren'). --rows prints the data rows.\n"
+    "  The run keeps to the validity limit of its bodies as in the window: a start beyond it is\n"
+    "  brought inside, and a run that reaches it (or has fewer than N events within it) stops\n"
+    "  there with the limit's message on stderr (the figure up to the limit is still written).";
 
 bool PaarLesen(const std::string& w, int& paar)
 {
@@ -186,7 +189,10 @@ int renderDreiPlaneten(const cli::Argumente& args)
     optionen.HoheGenauigkeit = o.hoch;
     optionen.MitPraezession = lauf.mitPraezession;
     lauf.hoheGenauigkeit = o.hoch;
-    lauf.gueltigkeitsgrenze = o.hoch ? astro::GrenzeHoheGenauigkeit : astro::GrenzeNormal;
+    // The limit of the three bodies as the window's run has it, the start
+    // brought inside it.
+    lauf.gueltigkeitsgrenze = cli::laufgrenze(koerper, o.hoch, false, true).tage;
+    e.starttag = astro::StartzeitBegrenzen(e.starttag, lauf.gueltigkeitsgrenze);
     lauf.konstellationsgrenze = ereignisse;
     lauf.sofortAnzahl = ereignisse;
 
@@ -222,7 +228,19 @@ int renderDreiPlaneten(const cli::Argumente& args)
         const int ziel = lauf.drehung ? ereignisse : figur.konstellationszahl();
         long long schritte = 0;
         int bilder = 0;
+        // As the window's end test: no step beyond the limit. A run that
+        // stops there, and one that had to leave out events asked for to
+        // keep within it (the window reduces the count silently; here the
+        // count was asked for), end with the limit's message.
+        const auto inGrenze = [&] {
+            return figur.starttag() + c.schritt * figur.schrittweite() <= lauf.gueltigkeitsgrenze;
+        };
+        bool grenzeErreicht = figur.verkuerzt() || (!lauf.drehung && figur.konstellationszahl() < ereignisse);
         while (s && !lauf.sofort && c.konjIndex < ziel && schritte < 20000000) {
+            if (!inGrenze()) {
+                grenzeErreicht = true;
+                break;
+            }
             const bool bild = !o.bilderOrdner.empty() && schritte % jedes == 0;
             s = figur.bahnenErneuern(c.schritt, false, ansicht);
             if (s)
@@ -243,6 +261,8 @@ int renderDreiPlaneten(const cli::Argumente& args)
         zuletzt = c;
         if (!s)
             return cli::fehler("render three-planets: " + cli::statusText(s));
+        if (grenzeErreicht)
+            cli::grenzeMelden("render three-planets", lauf.gueltigkeitsgrenze);
     } catch (const figures::Bereichsfehler&) {
         return cli::fehler("render three-planets: the figure does not fit the pixel range (zoom too large?)");
     }

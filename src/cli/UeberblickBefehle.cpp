@@ -14,6 +14,8 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 
@@ -49,7 +51,10 @@ const char* const Aufruf =
     "        [--rows] [--lang de|en] [--frames DIR [--every K]] --out FILE\n"
     "  The bodies are chosen as in the free configuration: a centre planet listed among --bodies\n"
     "  also shows the Sun seen from it (disc and apparent path); --moon needs --centre 3 and --no-distances.\n"
-    "  --au labels the scale bar in astronomical units; --rows prints the data rows of the steps to stdout.";
+    "  --au labels the scale bar in astronomical units; --rows prints the data rows of the steps to stdout.\n"
+    "  The run keeps to the validity limit of its bodies as in the window: a start beyond it is\n"
+    "  brought inside, and a run that reaches it stops there with the limit's message on stderr\n"
+    "  (the figure up to the limit is still written).";
 
 int renderUeberblick(const cli::Argumente& args)
 {
@@ -135,7 +140,10 @@ int renderUeberblick(const cli::Argumente& args)
     astro::Rechenoptionen optionen;
     optionen.HoheGenauigkeit = o.hoch;
     optionen.MitPraezession = lauf.mitPraezession;
-    lauf.gueltigkeitsgrenze = (o.hoch || e.mond) ? astro::GrenzeHoheGenauigkeit : astro::GrenzeNormal;
+    // The limit of the bodies (and the Moon) as the window's overview has
+    // it, the start brought inside it.
+    lauf.gueltigkeitsgrenze = cli::laufgrenze(koerper, o.hoch, e.mond, false).tage;
+    e.starttag = astro::StartzeitBegrenzen(e.starttag, lauf.gueltigkeitsgrenze);
     lauf.maxSchritte = std::max(12000, schritte);
 
     cli::OffscreenAnwendung anwendung;
@@ -162,6 +170,11 @@ int renderUeberblick(const cli::Argumente& args)
             return cli::fehler("render overview: " + cli::statusText(s));
         if (o.zeilen)
             daten.Beschriftung(figur.kopfangaben(sprache::aktuelleSprache()));
+        // No step beyond the limit: the run stops there with its message.
+        const double bisGrenze = (lauf.gueltigkeitsgrenze - e.starttag) / figur.schrittweite();
+        const bool grenzeErreicht = schritte - 1 > bisGrenze;
+        if (grenzeErreicht)
+            schritte = static_cast<int>(std::floor(std::max(bisGrenze, 0.0))) + 1;
         for (int n = 0; n < schritte && s; ++n) {
             const bool bild = n == schritte - 1 || (!o.bilderOrdner.empty() && n % jedes == 0);
             s = figur.bahnenErneuern(n, ansicht);
@@ -176,6 +189,8 @@ int renderUeberblick(const cli::Argumente& args)
         }
         if (!s)
             return cli::fehler("render overview: " + cli::statusText(s));
+        if (grenzeErreicht)
+            cli::grenzeMelden("render overview", lauf.gueltigkeitsgrenze);
     } catch (const figures::Bereichsfehler&) {
         return cli::fehler("render overview: the figure does not fit the pixel range (zoom too large?)");
     }

@@ -14,6 +14,8 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 
@@ -39,7 +41,10 @@ const char* const Aufruf =
     "  Planets are body numbers (1 Mercury .. 9 Pluto, 10 .. 21 minor planets); the inner one becomes\n"
     "  planet 1. --step defaults to the program's proposal. --steps is the number of steps drawn (with\n"
     "  --immediate the count of 'Ergebnis sofort', the whole figure in one frame). --kept N keeps the\n"
-    "  last N stars turning ('Drehung der Figuren'). --rows prints the data rows to stdout.";
+    "  last N stars turning ('Drehung der Figuren'). --rows prints the data rows to stdout.\n"
+    "  The run keeps to the validity limit of its bodies as in the window: a start beyond it is\n"
+    "  brought inside, and a run that reaches it stops there with the limit's message on stderr\n"
+    "  (the figure up to the limit is still written).";
 
 int renderZweiPlaneten(const cli::Argumente& args)
 {
@@ -184,7 +189,10 @@ int renderZweiPlaneten(const cli::Argumente& args)
     optionen.HoheGenauigkeit = o.hoch;
     optionen.MitPraezession = lauf.mitPraezession;
     lauf.hoheGenauigkeit = o.hoch;
-    lauf.gueltigkeitsgrenze = o.hoch ? astro::GrenzeHoheGenauigkeit : astro::GrenzeNormal;
+    // The limit of the pair (and the centre) as the window's run has it, the
+    // start brought inside it.
+    lauf.gueltigkeitsgrenze = cli::laufgrenze(koerper, o.hoch, false, true).tage;
+    e.starttag = astro::StartzeitBegrenzen(e.starttag, lauf.gueltigkeitsgrenze);
     lauf.schrittgrenze = std::max(12000, schritte);
     lauf.sofortSchritte = schritte;
 
@@ -211,7 +219,13 @@ int renderZweiPlaneten(const cli::Argumente& args)
         if (o.zeilen)
             daten.Beschriftung(figur.kopfangaben(sprache::aktuelleSprache()));
         figures::ZweiPlanetenZaehler c;
-        const int letzter = lauf.sofort ? 0 : std::min(schritte - 1, figur.schrittzahl());
+        // The run ends at the last step within the limit, with its message
+        // (or, with --immediate, when the count had to be reduced to it).
+        const double bisGrenze = (lauf.gueltigkeitsgrenze - figur.eingabe().starttag) / figur.eingabe().schrittweite;
+        const int grenzschritt = static_cast<int>(std::clamp(std::floor(bisGrenze), 0.0, 1e9));
+        const bool grenzeErreicht =
+            lauf.sofort ? schritte > std::round(bisGrenze) : schritte - 1 > std::min(grenzschritt, figur.schrittzahl());
+        const int letzter = lauf.sofort ? 0 : std::min({schritte - 1, figur.schrittzahl(), grenzschritt});
         if (lauf.sofort)
             c.schritt = figur.schrittzahl();
         for (int n = 0; n <= letzter && s; ++n) {
@@ -231,6 +245,8 @@ int renderZweiPlaneten(const cli::Argumente& args)
         zuletzt = c;
         if (!s)
             return cli::fehler("render two-planets: " + cli::statusText(s));
+        if (grenzeErreicht)
+            cli::grenzeMelden("render two-planets", lauf.gueltigkeitsgrenze);
     } catch (const figures::Bereichsfehler&) {
         return cli::fehler("render two-planets: the figure does not fit the pixel range (zoom too large?)");
     }
