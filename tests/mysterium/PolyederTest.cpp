@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -252,4 +253,43 @@ TEST(Polyeder, SternDreieckeMitFarbeUndTiefe)
     for (const auto& q : b)
         EXPECT_LE(q.tiefe, b[static_cast<size_t>(p.naechsteIkoEcke())].tiefe);
     EXPECT_NE(p.naechsteIkoEcke(), p.zweitnaechsteIkoEcke());
+}
+
+// The two star points nearest the viewer against the depths themselves, for
+// views that reach the second-nearest point by either way through the
+// search (found after the nearest, or pushed down by a nearer one).
+TEST(Polyeder, NaechsteIkoEckenSindDieDerGroesstenTiefen)
+{
+    const std::array<std::array<double, 3>, 9> blicke = {{{10, 20, 0},
+                                                         {25, -40, 10},
+                                                         {-165, -75, 0},
+                                                         {-150, -75, 0},
+                                                         {-135, -135, 0},
+                                                         {70, 0, 30},
+                                                         {123, 45, 67},
+                                                         {-60, 160, -20},
+                                                         {5, 95, 140}}};
+    std::set<int> zweite;
+    for (const auto& w : blicke) {
+        Polyeder p;
+        p.skalieren(Koerper::Ikosaeder, std::sqrt(5.0) / Rho);
+        figures::Ansicht a;
+        a.GroesseSetzen(800, 600);
+        a.Massstab = 12;
+        a.Zoom = 10;
+        a.WinkelSetzenGrad(w[0], w[1], w[2]);
+        p.projizieren(Koerper::Ikosaeder, a);
+        const auto b = p.bildpunkte(Koerper::Ikosaeder);
+        std::vector<std::pair<double, int>> nachTiefe;
+        for (size_t i = 0; i < b.size(); ++i)
+            nachTiefe.emplace_back(b[i].tiefe, static_cast<int>(i));
+        std::sort(nachTiefe.rbegin(), nachTiefe.rend());
+        const std::string blick = "view " + std::to_string(w[0]) + ", " + std::to_string(w[1]) + ", " + std::to_string(w[2]);
+        ASSERT_GT(nachTiefe[0].first - nachTiefe[1].first, 1e-9) << blick << ": no tie for the nearest";
+        ASSERT_GT(nachTiefe[1].first - nachTiefe[2].first, 1e-9) << blick << ": no tie for the second";
+        EXPECT_EQ(p.naechsteIkoEcke(), nachTiefe[0].second) << blick;
+        EXPECT_EQ(p.zweitnaechsteIkoEcke(), nachTiefe[1].second) << blick;
+        zweite.insert(p.zweitnaechsteIkoEcke());
+    }
+    EXPECT_GE(zweite.size(), 5u) << "the views must reach different vertices";
 }
