@@ -8,7 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <map>
+#include <set>
+#include <span>
+#include <string>
+#include <vector>
 
 using namespace mysterium;
 using figures::Aufzeichnung;
@@ -334,4 +341,103 @@ TEST(Keplerschalen, ElfSchichtenVonAussenNachInnen)
     EXPECT_EQ(folge, soll);
     for (const auto& e : z.nurArt(Aufzeichnung::Art::Polygon))
         EXPECT_EQ(e.pinselStil, figures::Pinselstil::Keiner) << "the solids as lines";
+}
+
+namespace {
+
+// A triangle as its three pixel corners in a fixed order, so that drawn and
+// expected triangles compare whatever their corner order.
+using Dreieck = std::array<std::pair<int, int>, 3>;
+
+Dreieck AlsDreieck(const std::vector<figures::Punkt>& p)
+{
+    Dreieck d{};
+    for (size_t i = 0; i < 3; ++i)
+        d[i] = {p[i].x, p[i].y};
+    std::sort(d.begin(), d.end());
+    return d;
+}
+
+std::vector<Dreieck> Dreiecke(std::span<const Flaeche> f)
+{
+    std::vector<Dreieck> v;
+    for (const Flaeche& x : f)
+        v.push_back(AlsDreieck({x.punkte[0], x.punkte[1], x.punkte[2]}));
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+} // namespace
+
+// Which star each phase draws: none in phases 1 and 7, the Dodekaederstern
+// in phases 2 to 6, the Ikosaederstern in phases 8 to 12. The star
+// triangles are the three-cornered polygons drawn with pen width 3 (the
+// solids' front faces are 4 wide at zoom 10, their back faces 1).
+TEST(Metamorphose, JedePhaseZeichnetIhrenStern)
+{
+    figures::Ansicht a = Blick();
+    a.WinkelSetzenGrad(25, -40, 10);
+    const figures::Einstellungssatz s;
+    Metamorphose m;
+    m.beginnen(a, false);
+    Aufzeichnungsflaeche z;
+    int c = 0;
+    for (int bild = 1; bild <= 360; ++bild) {
+        ++c;
+        z.leeren();
+        m.bild(c, z, a, s, true);
+        const int p = m.phase();
+        if (bild % 30 != 15 && bild % 30 != 29)
+            continue; // two frames of each phase, not its first
+        std::vector<Dreieck> gezeichnet;
+        for (const auto& e : z.nurArt(Aufzeichnung::Art::Polygon))
+            if (e.punkte.size() == 3 && e.stiftBreite == 3)
+                gezeichnet.push_back(AlsDreieck(e.punkte));
+        std::sort(gezeichnet.begin(), gezeichnet.end());
+        const std::string phase = "phase " + std::to_string(p);
+        if (p == 1 || p == 7) {
+            EXPECT_TRUE(gezeichnet.empty()) << phase;
+            continue;
+        }
+        // Both stars of the frame's projection (the frame projected both
+        // solids already).
+        const auto dode = Dreiecke(m.polyeder().DodeSternKoordinaten());
+        const auto iko = Dreiecke(m.polyeder().IkoSternKoordinaten());
+        ASSERT_NE(dode, iko);
+        EXPECT_EQ(gezeichnet, p < 7 ? dode : iko) << phase << ": " << (p < 7 ? "Dodekaederstern" : "Ikosaederstern");
+    }
+}
+
+// Phase 2 highlights the edges of a second star point when the nearest lies
+// low (depth below 2) and the second is low too or outside the nearest's
+// pentagon; the second is the point of the second-largest depth.
+TEST(Metamorphose, PhaseZweiHebtAuchDieZweitnaechsteSternspitzeHervor)
+{
+    figures::Ansicht a = Blick();
+    a.WinkelSetzenGrad(-165, -75, 0);
+    const figures::Einstellungssatz s;
+    Metamorphose m;
+    m.beginnen(a, true);
+    Aufzeichnungsflaeche z;
+    int c = 44; // phase 2
+    m.bild(c, z, a, s, true);
+    ASSERT_EQ(m.phase(), 2);
+    const auto b = m.polyeder().bildpunkte(Koerper::Ikosaeder);
+    std::vector<std::pair<double, int>> nachTiefe;
+    for (size_t i = 0; i < b.size(); ++i)
+        nachTiefe.emplace_back(b[i].tiefe, static_cast<int>(i));
+    std::sort(nachTiefe.rbegin(), nachTiefe.rend());
+    ASSERT_LT(nachTiefe[0].first, 2.0);
+    EXPECT_EQ(m.hervorgehoben()[0], nachTiefe[0].second);
+    EXPECT_EQ(m.hervorgehoben()[1], nachTiefe[1].second);
+    // Five edges from each of the two points, in the star line colour.
+    std::map<std::pair<int, int>, int> kantenJeSpitze;
+    for (const auto& e : z.nurArt(Aufzeichnung::Art::Linie))
+        if (e.stiftBreite == 3 && e.stiftFarbe == s.IntFarbeSterneLinie)
+            ++kantenJeSpitze[{e.punkte[0].x, e.punkte[0].y}];
+    const Bildpunkt& erste = b[static_cast<size_t>(nachTiefe[0].second)];
+    const Bildpunkt& zweite = b[static_cast<size_t>(nachTiefe[1].second)];
+    EXPECT_EQ(kantenJeSpitze.size(), 2u);
+    EXPECT_EQ((kantenJeSpitze[{erste.px, erste.py}]), 5);
+    EXPECT_EQ((kantenJeSpitze[{zweite.px, zweite.py}]), 5);
 }
