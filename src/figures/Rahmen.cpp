@@ -57,7 +57,9 @@ void RahmenSchluss(Zeichenflaeche& z, Ansicht& a, const Einstellungssatz& s, con
     if (r.zentrumMarkieren)
         ZentrumMarkieren(z, s, a.MitteX, a.MitteY);
     Rechteck massstabFlaeche;
-    if (r.massstab)
+    if (r.breitenTeiler > 0)
+        MassstabDerBreite(z, a, s, r.breitenTeiler);
+    else if (r.massstab)
         massstabFlaeche = MassstabZeichnen(z, a, s, a.Massstabswert, massstab);
     if (r.tierkreis != Tierkreisart::Keiner)
         Tierkreis(z, a, s, r.tierkreis == Tierkreisart::Zeichen, r.lage);

@@ -31,13 +31,15 @@ struct Rahmenschalter {
     bool sonneImZentrum = false;   // "Ergebnis sofort" with "Sonne ins Zentrum" and the Sun as centre
     bool zentrumMarkieren = false; // "Zentrum markieren"
     bool massstab = false;         // "Maßstab einfügen"
+    double breitenTeiler = 0;      // the loops: the latitude scale for this divisor in the bar's place (0: none)
     Tierkreisart tierkreis = Tierkreisart::Keiner; // the zodiac of the tail (Keiner: none, or drawn earlier)
     Tierkreislage lage;            // day and equinox of the zodiac
     bool legende = false;          // "Legende"
 };
 
 // The tail of a frame, in this order: the Sun at the centre, the centre
-// mark, the scale bar for Massstabswert, the zodiac band, the legend (kept
+// mark, the scale bar for Massstabswert (or the latitude scale of the
+// loops), the zodiac band, the legend (kept
 // clear of the scale bar). With `scheiben`, the discs this frame drew, the
 // legend's body lines follow the picture (LegendeNachBild).
 void RahmenSchluss(Zeichenflaeche& z, Ansicht& a, const Einstellungssatz& s, const Rahmenschalter& r,

@@ -621,11 +621,10 @@ astro::Status ZweiPlaneten::schritt(ZweiPlanetenZaehler& c, Zeichenflaeche* z, A
     schluss.sonneImZentrum = lauf_.sofort && r.sonneZentrum && e_.zentrum == 0;
     schluss.zentrumMarkieren = r.zentrumMarkieren;
     schluss.massstab = r.massstab && !e_.schleifen;
+    schluss.breitenTeiler = r.massstab && e_.schleifen ? breitenTeiler_ : 0.0;
     schluss.tierkreis = r.tierkreis;
     schluss.lage = {t0_ + c.schritt * e_.schrittweite, lauf_.mitPraezession, false};
     schluss.legende = r.legende;
-    if (r.massstab && e_.schleifen)
-        MassstabDerBreite(*z, ansicht, s, breitenTeiler_);
     Massstabsart art;
     art.astronomischeEinheiten = r.astronomischeEinheiten;
     RahmenSchluss(*z, ansicht, s, schluss, r.legende ? legende(c, s, ohne) : Legendendaten{}, art, &liste_);

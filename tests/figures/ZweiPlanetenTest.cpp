@@ -3,6 +3,7 @@
 #include "astro/Koordinaten.h"
 #include "figures/Aufzeichnungsflaeche.h"
 #include "figures/ZweiPlaneten.h"
+#include "sprache/Sprache.h"
 
 #include <gtest/gtest.h>
 
@@ -435,4 +436,49 @@ TEST(ZweiPlaneten, BehalteneFigurenOhneSpuren)
         ASSERT_EQ(zaehler, 3);
         EXPECT_EQ(spuren(), 0) << konjunktionen;
     }
+}
+
+TEST(ZweiPlaneten, SchleifenMassstabNachSonneUndZentrum)
+{
+    // The tail of a loops frame in its order: the Sun at the centre
+    // ("Ergebnis sofort" with "Sonne ins Zentrum"), the centre mark, then
+    // the latitude scale in the place of the scale bar, the legend last.
+    ZweiPlaneten f;
+    Ansicht a;
+    a.GroesseSetzen(800, 600);
+    ZweiPlanetenEingabe e = VenusErde();
+    e.planet1 = 3;
+    e.planet2 = 4;
+    e.schleifen = true;
+    e.bahn1 = true;
+    ZweiPlanetenlauf l;
+    l.sofort = true;
+    l.sofortSchritte = 200;
+    ASSERT_TRUE(f.vorbereiten(e, l, a, Planeten()));
+    Einstellungssatz s;
+    s.IntFarbeBahnen = 0x000003;
+    ZweiPlanetenRahmen r;
+    r.sonneZentrum = r.zentrumMarkieren = r.massstab = r.legende = true;
+    ZweiPlanetenZaehler c;
+    c.schritt = f.schrittzahl();
+    Aufzeichnungsflaeche z(800, 600);
+    ASSERT_TRUE(f.schritt(c, &z, a, s, r, nullptr));
+    int sonne = -1, kreuz = -1, breite = -1, legende = -1;
+    const auto& x = z.eintraege();
+    for (int i = 0; i < static_cast<int>(x.size()); ++i) {
+        const auto& p = x[static_cast<size_t>(i)];
+        if (sonne < 0 && p.art == Art::Ellipse && p.pinselFarbe == s.IntFarbePlanet[0])
+            sonne = i;
+        if (kreuz < 0 && p.art == Art::Linie && p.stiftFarbe == s.IntFarbeBahnen &&
+            p.punkte[0] == Punkt{a.MitteX - 7, a.MitteY})
+            kreuz = i;
+        if (breite < 0 && p.art == Art::Text && p.text == sprache::T("massstab.breite"))
+            breite = i;
+        if (legende < 0 && p.art == Art::Text && p.text.find(sprache::T("legende.kopf")) != std::string::npos)
+            legende = i;
+    }
+    ASSERT_GE(sonne, 0);
+    EXPECT_LT(sonne, kreuz);
+    EXPECT_LT(kreuz, breite);
+    EXPECT_LT(breite, legende);
 }
