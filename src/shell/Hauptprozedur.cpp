@@ -230,7 +230,7 @@ bool Hauptprozedur::einrichten()
     // 15.
     z_.FigurFertig = false;
     z_.LaufAktiv = true;
-    host_.tempoFokussieren();
+    host_.laufFokussieren();
 
     // 17.
     z_.NeuZeichnen = false;

@@ -58,7 +58,9 @@ public:
     // "nur Linien zeichnen" (true) or "Flächen ausfüllen", and the run
     // configuration follows, so the next solid is drawn as the panel shows.
     virtual void fuellSchalterSetzen(bool nurLinien) { (void)nurLinien; }
-    virtual void tempoFokussieren() = 0;
+    // A run begins: the focus goes to the panel's buttons (Pause, else Beenden),
+    // never a text field, so that keys reach the run and the menu.
+    virtual void laufFokussieren() = 0;
     virtual void startFokussieren() = 0;
 
     // A run is about to read its input (before anything else of the run):

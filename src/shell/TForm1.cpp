@@ -619,7 +619,7 @@ void TForm1::zeitHinweis(const std::string& text)
 void TForm1::sternGruppeSichtbar(bool s) { bedienfeld_->sternGruppeSichtbar(s); }
 
 void TForm1::fuellSchalterSetzen(bool nurLinien) { bedienfeld_->setzeNurLinien(nurLinien); }
-void TForm1::tempoFokussieren() { bedienfeld_->tempoFokussieren(); }
+void TForm1::laufFokussieren() { bedienfeld_->laufFokussieren(); }
 
 void TForm1::startFokussieren()
 {

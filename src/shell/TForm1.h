@@ -126,7 +126,7 @@ public:
     void zeitHinweis(const std::string& text) override;
     void sternGruppeSichtbar(bool sichtbar) override;
     void fuellSchalterSetzen(bool nurLinien) override;
-    void tempoFokussieren() override;
+    void laufFokussieren() override;
     void startFokussieren() override;
     void laufBeginnt() override;
     void figurFertig() override;

@@ -181,6 +181,9 @@ TFormBedienfeld::TFormBedienfeld(QWidget* eltern)
     setFixedWidth(static_cast<int>(162 * skala * 1.25));
     move(8, static_cast<int>(49 * skala));
 
+    for (QPushButton* b : {button1_, button2_, button3_, button6_})
+        b->installEventFilter(this);
+
     connect(button1_, &QPushButton::clicked, this, &TFormBedienfeld::startGedrueckt);
     connect(button2_, &QPushButton::clicked, this, &TFormBedienfeld::pauseGedrueckt);
     connect(button3_, &QPushButton::clicked, this, &TFormBedienfeld::beendenGedrueckt);
@@ -361,10 +364,13 @@ void TFormBedienfeld::sternGruppeSichtbar(bool s) { radioGroupSterne_->setVisibl
 void TFormBedienfeld::setzeNurLinien(bool linien) { (linien ? sterneLinien_ : sterneFlaechen_)->setChecked(true); }
 void TFormBedienfeld::nurBahnenSichtbar(bool s) { checkBoxNurBahnen_->setVisible(s); }
 
-void TFormBedienfeld::tempoFokussieren()
+void TFormBedienfeld::laufFokussieren()
 {
-    if (edit2_->isEnabled() && isVisible())
-        edit2_->setFocus();
+    if (!isVisible())
+        return;
+    QPushButton* knopf = button2_->isEnabled() ? button2_ : button3_;
+    if (knopf->isEnabled())
+        knopf->setFocus();
 }
 
 void TFormBedienfeld::startFokussieren()
@@ -416,6 +422,18 @@ void TFormBedienfeld::keyPressEvent(QKeyEvent* e)
 
 bool TFormBedienfeld::eventFilter(QObject* o, QEvent* e)
 {
+    // A button with the focus during a run (Start is locked then): the space
+    // bar pauses as everywhere else instead of pressing that button, which
+    // might be Beenden.
+    if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) && !button1_->isEnabled() &&
+        (o == button1_ || o == button2_ || o == button3_ || o == button6_)) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_Space && k->modifiers() == Qt::NoModifier) {
+            if (e->type() == QEvent::KeyPress && !k->isAutoRepeat())
+                emit leertasteGedrueckt();
+            return true;
+        }
+    }
     // The tempo field: Escape ends the run, space pauses; x/y/c turn.
     if (o == edit2_ && e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);

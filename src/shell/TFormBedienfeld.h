@@ -46,7 +46,11 @@ public:
     void zaehler(bool sichtbar, const QString& t);
     void startUndZeitSichtbar(bool s);
     void sternGruppeSichtbar(bool s);
-    void tempoFokussieren();
+    // A run begins: the focus goes to Pause when it is offered, else to
+    // Beenden, never to the tempo field (a text field would take the menu's
+    // keys such as Ctrl+A). While a run is on, the space bar on a focused
+    // button of the panel is the Pause key, not a click of that button.
+    void laufFokussieren();
     void startFokussieren();
     void nurBahnenSichtbar(bool s);
 

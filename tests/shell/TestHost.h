@@ -83,7 +83,7 @@ public:
     void zeitHinweis(const std::string& t) override { letzterZeitHinweis = t; }
     std::string letzterZeitHinweis;
     void sternGruppeSichtbar(bool) override {}
-    void tempoFokussieren() override {}
+    void laufFokussieren() override {}
     void startFokussieren() override { ++startFokus; }
     void oberflaecheSperren(bool g) override { gesperrt = g; }
     void menueSichtbar(bool s) override { menues = s; }
