@@ -3,7 +3,10 @@
 #include "shell/TForm1.h"
 #include "ui/Sprachwechsel.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 
 #include <cmath>
@@ -30,6 +33,34 @@ void Darstellungsdialog::eingabeOkay()
         form1_->flaeche().flip();
     }
     close();
+}
+
+namespace {
+
+// The items of a menu and of its submenus that carry a shortcut.
+void MitKurztaste(const QList<QAction*>& aktionen, QList<QAction*>& ziel)
+{
+    for (QAction* a : aktionen) {
+        if (QMenu* m = a->menu())
+            MitKurztaste(m->actions(), ziel);
+        else if (!a->shortcut().isEmpty())
+            ziel << a;
+    }
+}
+
+} // namespace
+
+void Darstellungsdialog::showEvent(QShowEvent* e)
+{
+    // The menu commands are built after the dialogs: gathered at each show.
+    if (form1_) {
+        QList<QAction*> aktionen;
+        MitKurztaste(form1_->menuBar()->actions(), aktionen);
+        for (QAction* a : aktionen)
+            if (!actions().contains(a))
+                addAction(a);
+    }
+    QDialog::showEvent(e);
 }
 
 void Darstellungsdialog::closeEvent(QCloseEvent* e)

@@ -45,6 +45,11 @@ protected:
     // What closing corrects in the controls (before Start takes the focus).
     virtual void schliessenRegeln() {}
     void closeEvent(QCloseEvent* e) override;
+    // Showing the dialog makes the main menu's shortcuts (F2 ... F9, Ctrl+K,
+    // Ctrl+A, ...) work while the dialog has the focus too: the menu items
+    // with a shortcut are added to the dialog, so a key the dialog's own
+    // controls do not take reaches the main window's command.
+    void showEvent(QShowEvent* e) override;
 
     shell::TForm1* form1_;
 

@@ -347,3 +347,26 @@ TEST_F(Drei, ImmediateResultHighAccuracyAndTheMidPointItems)
     h.a(Menuepunkt::Genauigkeit1)->trigger();
     EXPECT_EQ(f.startfeld->klasse(), 1);
 }
+
+// The main menu's shortcuts reach the main window from the dialog too:
+// Ctrl+K with the focus on one of the dialog's boxes switches the minor
+// planets.
+TEST_F(Drei, DieKurztastenDesHauptmenuesWirkenAuchImDialog)
+{
+    MitHauptfenster h;
+    h.form1.show();
+    ui::TForm3Pl& f = *h.dlg;
+    QAction* klein = h.a(Menuepunkt::Kleinplaneten1);
+    ASSERT_TRUE(klein);
+    ASSERT_EQ(klein->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    klein->setEnabled(true);
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.CheckBoxDreieck->setFocus();
+    QTest::keyClick(f.CheckBoxDreieck, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_TRUE(klein->isChecked());
+    EXPECT_TRUE(f.koerperBox(10)->isEnabled());
+    QTest::keyClick(f.CheckBoxDreieck, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_FALSE(klein->isChecked());
+}
