@@ -290,6 +290,14 @@ TEST_F(Zwei, LoopsPutTheEarthInAndLockWhatTheyCannotDraw)
     EXPECT_TRUE(f.CheckBoxSchleifen->isChecked());
     EXPECT_EQ(f.planet1(), 1);
     EXPECT_EQ(f.planet2(), 3);
+    // Venus is the last planet 1 that keeps its place: Venus-Jupiter gives
+    // Venus-Earth, not Earth-Jupiter.
+    klick(f.CheckBoxSchleifen);
+    paar(f, 2, 5, 0);
+    klick(f.CheckBoxSchleifen);
+    EXPECT_EQ(f.planet1(), 2);
+    EXPECT_EQ(f.planet2(), 3);
+    EXPECT_EQ(f.zentrum(), 3);
 }
 
 TEST_F(Zwei, MinorPlanetsFromTheMenuWidenBothGroups)
