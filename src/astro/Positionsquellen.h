@@ -68,6 +68,7 @@ public:
     void setzeOskulierendeQuelle(std::shared_ptr<const Positionsquelle> quelle);
     bool hatReihenquelle() const { return reihen_ != nullptr; }
     bool hatOskulierendeQuelle() const { return oskulierend_ != nullptr; }
+    const std::shared_ptr<const Positionsquelle>& oskulierendeQuelle() const { return oskulierend_; }
 
     // High-accuracy route. Fehler::UngueltigeEingabe for numbers outside 0..21.
     Ergebnis<PositionXYZ> PositionGenau(KoerperNr koerper, Tageszahl tag, const Rechenoptionen& optionen) const;

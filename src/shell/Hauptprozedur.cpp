@@ -140,6 +140,7 @@ void Hauptprozedur::ausfuehren()
         return; // re-entry is prevented by the locked interface; be safe anyway
     iterationen_ = 0;
     bildDa_ = false;
+    figurVerwerfen();
     host_.laufBeginnt();
     lauf_ = ablauf(darstellung());
     if (!lauf_)
@@ -602,6 +603,60 @@ bool Hauptprozedur::bildNachzeichnen(figures::Zeichenflaeche& ziel)
     return ok && !still.gescheitert;
 }
 
+void Hauptprozedur::figurVerwerfen()
+{
+    figurSteht_ = false;
+    figurQuelle_.reset();
+}
+
+bool Hauptprozedur::figurNeuZeichnen()
+{
+    if (!figurSteht_ || z_.LaufAktiv)
+        return false;
+    const Laufzustand gerettet = z_;
+    // The frame computes positions as during the run.
+    std::shared_ptr<const astro::Positionsquelle> ohne;
+    if (rechner) {
+        ohne = rechner->oskulierendeQuelle();
+        rechner->setzeOskulierendeQuelle(figurQuelle_);
+    }
+    // The step of the frame shown, as the paused loop draws it again.
+    if (!z_.FigurFertig || z_.PauseAktiv || !regeln_.fertigZurueck)
+        Pausenfunktion();
+    z_.PauseAktiv = true;
+    z_.LaufAktiv = true;
+    z_.Abbruch = false;
+    z_.AktuellerTag = z_.Starttag + z_.Schritt * z_.Schrittweite;
+    ansichtAbgleichen();
+    StilleBedienung still(*this);
+    bool ok = true;
+    try {
+        host_.flaeche().fuellen(k_.intFarbeHintergrund);
+        Laufdienste d{z_,
+                      k_,
+                      speicher_,
+                      still,
+                      host_.flaeche(),
+                      ansicht ? *ansicht : eigeneAnsicht_,
+                      einstellungen ? einstellungen->aktuell() : standardEinstellungen_,
+                      rechner.get(),
+                      nullptr};
+        lauf_->schritt(d);
+    } catch (const figures::FlaecheVerloren&) {
+        ok = false;
+    }
+    z_ = gerettet;
+    if (rechner)
+        rechner->setzeOskulierendeQuelle(ohne);
+    ansichtAbgleichen();
+    if (!ok || still.gescheitert) {
+        figurVerwerfen();
+        return false;
+    }
+    host_.flaeche().flip();
+    return true;
+}
+
 // ---------------------------------------------------------------------------
 // Services of the runs
 
@@ -662,6 +717,12 @@ void Hauptprozedur::beenden()
     // 9.
     host_.zoomRegler(false, static_cast<int>(std::lround(z_.Zoom * 100)));
     host_.drehRegler(true);
+    // The figure stays on the surface and may be drawn again (a resize, a
+    // language switch): its frame needs the element tables the run loaded.
+    figurSteht_ = lief && bildDa_ && !z_.Startphase && !z_.DatenOnlyLauf && regeln_.nachzeichenbar &&
+                  !regeln_.ohneBild && !regeln_.ohneFortschritt &&
+                  !(k_.drehungDerFiguren && std::max(z_.KonjIndex, z_.OppoIndex) > z_.FigurenAnzahl);
+    figurQuelle_ = figurSteht_ && rechner ? rechner->oskulierendeQuelle() : nullptr;
     // 10: the run's arrays and the element tables it loaded.
     speicher_.freigeben();
     if (lief && rechner)

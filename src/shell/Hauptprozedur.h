@@ -73,6 +73,19 @@ public:
     // loop does not draw them either).
     bool bildNachzeichenbar() const;
 
+    // The figure of the last run stands on the surface after Beenden: it can
+    // be drawn once more from the run's state, onto the window's surface, in
+    // the size, language and colours now in force (after a resize, a
+    // language switch, "Standard wiederherstellen"). The run keeps its
+    // element tables for this until the next run starts or the figure is
+    // dropped (the surface was cleared by something else). Same conditions
+    // as bildNachzeichenbar at the moment of Beenden.
+    bool figurSteht() const { return figurSteht_; }
+    void figurVerwerfen();
+    // Draws the standing figure and flips; false (and the figure dropped)
+    // when there is none or the frame failed.
+    bool figurNeuZeichnen();
+
     // The rules of the run under way (of the last run when idle).
     const Laufregeln& regeln() const { return regeln_; }
     // The centre may be dragged now.
@@ -139,6 +152,8 @@ private:
     bool vorigerLaufDatenOnly_ = false;
     int iterationen_ = 0;
     bool bildDa_ = false; // a frame of this run has been drawn
+    bool figurSteht_ = false;
+    std::shared_ptr<const astro::Positionsquelle> figurQuelle_; // the element tables of the standing figure
 };
 
 } // namespace shell

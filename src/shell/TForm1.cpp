@@ -82,7 +82,11 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern)
     bedienfeld_->hide();
     eingabeSofort_ = new TEingabeSofort(this);
 
-    flaeche_.beimFlip([this](const QImage& b) { dxDraw1_->zeigen(b); });
+    flaeche_.beimFlip([this](const QImage& b) {
+        dxDraw1_->zeigen(b);
+        if (engineTiefe_ == 0)
+            engine_->figurVerwerfen();
+    });
 
     menuesAnlegen();
 
@@ -212,6 +216,8 @@ void TForm1::retranslate()
         memoAusgabe_->setPlainText(TQ("memo.titel"));
     bedienfeld_->retranslate();
     eingabeSofort_->retranslate();
+    // A standing figure's legend speaks the new language.
+    stehendeFigurZeichnen();
 }
 
 void TForm1::FormCreate()
@@ -282,7 +288,19 @@ void TForm1::startDruecken()
     if (z_.LaufAktiv)
         return;
     bedienfeld_->mysteriumModus = z_.MysteriumModus;
+    ++engineTiefe_;
     engine_->ausfuehren();
+    --engineTiefe_;
+}
+
+bool TForm1::stehendeFigurZeichnen()
+{
+    if (z_.LaufAktiv || z_.Startphase || !engine_->figurSteht())
+        return false;
+    ++engineTiefe_;
+    const bool ok = engine_->figurNeuZeichnen();
+    --engineTiefe_;
+    return ok;
 }
 
 void TForm1::FormResize(int breite, int hoehe)
@@ -326,6 +344,11 @@ figures::Ansicht& TForm1::ansicht()
 void TForm1::HintergrundSofort()
 {
     if (z_.LaufAktiv)
+        return;
+    // The figure of the last run is not wiped: it is drawn again on the new
+    // background (a resize, "Standard wiederherstellen", the background
+    // commands).
+    if (stehendeFigurZeichnen())
         return;
     if (z_.Startphase || !einstellungen) {
         flaeche_.fuellen(z_.Startphase ? figures::Schwarz : k_.intFarbeHintergrund);

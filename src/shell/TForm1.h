@@ -154,6 +154,9 @@ private:
     void mausLos(QPoint p);
     bool imGreifquadrat(QPoint p) const;
     bool tasteVorschau(QKeyEvent* k);
+    // The figure of the last run drawn again in the window's present size,
+    // language and colours, when one stands; false when there is none.
+    bool stehendeFigurZeichnen();
 
     Laufzustand z_;
     Laufkonfiguration k_;
@@ -174,6 +177,9 @@ private:
     QAction* ausgabe1_ = nullptr;
     std::vector<QAction*> gesperrt_;
     bool schliessenLaeuft_ = false;
+    // Inside a call of the engine: its flips show the run's figure. Any
+    // other flip (a dialog clearing the surface) replaces that figure.
+    int engineTiefe_ = 0;
 };
 
 } // namespace shell
