@@ -138,12 +138,13 @@ Rechteck MassstabZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellung
     return box;
 }
 
-void MassstabDerBreite(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, double f)
+Rechteck MassstabDerBreite(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, double f)
 {
     const int y = a.Hoehe - 30;
     const int x0 = RundenGerade(a.Breite / 5.0);
     const int r = RundenGerade(a.Breite / 23.4);
     const int r12 = RundenGerade(1.2 * r);
+    Rechteck box{x0 - r12, y - 5, x0 + r12, y + 5};
 
     z.pinsel(s.IntFarbeHintergrund, Pinselstil::Voll);
     z.stift(s.IntFarbeBahnen, 1, Stiftstil::StrichPunktPunkt);
@@ -159,13 +160,19 @@ void MassstabDerBreite(Zeichenflaeche& z, const Ansicht& a, const Einstellungssa
     z.linieZu(x0, y + 5);
 
     Schriftsetzen(z, s, Beschriftungsgroesse(s));
-    TextZentriert(z, x0, y + 7, T("massstab.breite"));
+    auto beschriften = [&](int x, int oben, const std::string& text) {
+        const int b = z.textBreite(text);
+        TextZentriert(z, x, oben, text);
+        box = box.vereint({x - b / 2, oben, x - b / 2 + b - 1, oben + z.textHoehe(text) - 1});
+    };
+    beschriften(x0, y + 7, T("massstab.breite"));
     const std::string v = Ohneleerzeichen(ZahlFest(f * 7.5 / 50.0 * a.Zoom, 0, 1));
     const int oben = y - 7 - z.textHoehe(v);
-    TextZentriert(z, x0 - r, oben, "-" + v);
-    TextZentriert(z, x0, oben, "0");
-    TextZentriert(z, x0 + r, oben, v);
+    beschriften(x0 - r, oben, "-" + v);
+    beschriften(x0, oben, "0");
+    beschriften(x0 + r, oben, v);
     Schriftsetzen(z, s, 8);
+    return box;
 }
 
 int LegendenRand(const Ansicht& a, const Einstellungssatz& s) { return a.Breite - LegendenAbstand(s); }

@@ -63,7 +63,8 @@ Rechteck MassstabZeichnen(Zeichenflaeche& z, const Ansicht& a, const Einstellung
                           const Massstabsart& art = {});
 
 // The latitude scale of the loops figure; f is the latitude divisor.
-void MassstabDerBreite(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, double f);
+// Returns the box of everything it drew.
+Rechteck MassstabDerBreite(Zeichenflaeche& z, const Ansicht& a, const Einstellungssatz& s, double f);
 
 // One line of the legend. The base lines (counts, period, steps, time,
 // equinox, bodies, header) come from Legendendaten; a representation adds its

@@ -58,7 +58,7 @@ void RahmenSchluss(Zeichenflaeche& z, Ansicht& a, const Einstellungssatz& s, con
         ZentrumMarkieren(z, s, a.MitteX, a.MitteY);
     Rechteck massstabFlaeche;
     if (r.breitenTeiler > 0)
-        MassstabDerBreite(z, a, s, r.breitenTeiler);
+        massstabFlaeche = MassstabDerBreite(z, a, s, r.breitenTeiler);
     else if (r.massstab)
         massstabFlaeche = MassstabZeichnen(z, a, s, a.Massstabswert, massstab);
     if (r.tierkreis != Tierkreisart::Keiner)

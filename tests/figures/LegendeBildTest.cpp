@@ -265,3 +265,36 @@ INSTANTIATE_TEST_SUITE_P(Groessen, LegendeUndMassstab,
                                            Groesse{640, 480, true}, Groesse{800, 600, true},
                                            Groesse{1280, 720, true}, Groesse{1600, 1200, true},
                                            Groesse{2000, 600, true}, Groesse{500, 900, true}));
+
+// The latitude scale of the loops takes the scale bar's place: on a narrow
+// surface its caption reaches under the legend, which is lifted above it.
+TEST(LegendeUndMassstab, BreitenmassstabDerSchleifen)
+{
+    SpracheFest d(sprache::Sprache::Deutsch);
+    for (int breite : {250, 300, 640}) {
+        Ansicht a;
+        a.GroesseSetzen(breite, 400);
+        Einstellungssatz s;
+        Legendendaten l;
+        l.darstellung = LegendeZweiPlaneten;
+        l.schrittweite = 6;
+        l.koerper = {{4, false}, {5, false}};
+        Aufzeichnungsflaeche nurMassstab(breite, 400);
+        const Rechteck gemeldet = MassstabDerBreite(nurMassstab, a, s, 33);
+        const size_t n = nurMassstab.eintraege().size();
+        Rahmenschalter r;
+        r.breitenTeiler = 33;
+        r.legende = true;
+        Aufzeichnungsflaeche z(breite, 400);
+        RahmenSchluss(z, a, s, r, l);
+        const auto& alle = z.eintraege();
+        Rechteck massstab;
+        for (size_t i = 0; i < n; ++i)
+            massstab = massstab.vereint(BoxVon(alle[i]));
+        EXPECT_EQ(gemeldet.links, massstab.links);
+        EXPECT_EQ(gemeldet.rechts, massstab.rechts);
+        for (size_t i = n; i < alle.size(); ++i)
+            EXPECT_FALSE(BoxVon(alle[i]).schneidet(massstab))
+                << "width " << breite << ": \"" << alle[i].text << "\" over the latitude scale";
+    }
+}
