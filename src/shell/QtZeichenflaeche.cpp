@@ -369,9 +369,13 @@ long long Aufrunden(long long a, long long b) { return -Abrunden(-a, b); }
 // One width-1 line from (x0, y0) to (x1, y1), both ends included, into an
 // image of `breite` x `hoehe` pixels (one index per pixel, y * breite + x),
 // clipped to it. The pixel of step i along the major axis lies at minor
-// offset q(i) = floor((2 i |d_minor| + d_major) / (2 d_major)) (Bresenham's
-// rounding). The steps whose pixel lies inside are computed beforehand, so
-// the loop only walks them; `setzen(index)` writes one pixel.
+// offset q(i) = floor((2 i |d_minor| + d_major - b) / (2 d_major)), the
+// pixel nearest to the ideal line (Bresenham). Where the ideal line passes
+// exactly half-way between two pixels (a run of 2 for a rise of 1), the
+// pixel of the smaller coordinate is taken, as QPainter's one-pixel line
+// does in every direction: b = 1 when the minor coordinate grows along the
+// walk, else 0. The steps whose pixel lies inside are computed beforehand,
+// so the loop only walks them; `setzen(index)` writes one pixel.
 template <class Setzen>
 void Strecke(int breite, int yOben, int yUnten, int x0, int y0, int x1, int y1, Setzen&& setzen)
 {
@@ -388,6 +392,8 @@ void Strecke(int breite, int yOben, int yUnten, int x0, int y0, int x1, int y1, 
     const long long du = static_cast<long long>(u1) - u0;
     const long long dv = std::llabs(static_cast<long long>(v1) - v0);
     const int sv = v1 >= v0 ? 1 : -1;
+    // Ties towards the smaller coordinate (see above).
+    const long long b = sv > 0 && dv > 0 ? 1 : 0;
     // Steps i = 0 .. du inside the image along u.
     long long iA = std::max(0LL, uLo - u0);
     long long iE = std::min(du, uHi - 1 - u0);
@@ -404,13 +410,13 @@ void Strecke(int breite, int yOben, int yUnten, int x0, int y0, int x1, int y1, 
     } else {
         const long long zweiDu = 2 * du, zweiDv = 2 * dv;
         if (qMin > 0)
-            iA = std::max(iA, Aufrunden(zweiDu * qMin - du, zweiDv));
-        iE = std::min(iE, Aufrunden(zweiDu * (qMax + 1) - du, zweiDv) - 1);
+            iA = std::max(iA, Aufrunden(zweiDu * qMin - du + b, zweiDv));
+        iE = std::min(iE, Aufrunden(zweiDu * (qMax + 1) - du + b, zweiDv) - 1);
         if (iA > iE)
             return;
     }
     const long long zweiDu = std::max(2 * du, 1LL);
-    const long long zaehler = 2 * iA * dv + du;
+    const long long zaehler = 2 * iA * dv + du - b;
     long long e = zaehler % zweiDu;
     const long long q = zaehler / zweiDu;
     const long long u = u0 + iA, v = v0 + sv * q;

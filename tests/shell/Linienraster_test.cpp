@@ -1,7 +1,8 @@
 // The batch lines of the Qt canvas: width-1 solid lines written straight into
 // the back buffer. They are Bresenham's lines (each pixel the nearest to the
-// ideal line on the minor axis); QPainter rounds differently in places, so
-// they follow QPainter's line to within one pixel, with as many pixels.
+// ideal line on the minor axis, ties to the smaller coordinate as QPainter
+// takes them); QPainter rounds differently in places, so they follow
+// QPainter's line to within one pixel, with as many pixels.
 #include "shell/QtZeichenflaeche.h"
 
 #include <QPainter>
@@ -10,6 +11,7 @@
 
 #include <cstdlib>
 #include <random>
+#include <string>
 #include <vector>
 
 using namespace shell;
@@ -114,6 +116,44 @@ TEST(Linienraster, AusserhalbPunkteUndAndereStifte)
     f.linien({{0, 40}, {99, 40}});
     f.flip();
     EXPECT_EQ(f.bild().pixel(50, 41) & 0xFFFFFF, 0x00FF00u);
+}
+
+// Lines whose ideal passes exactly half-way between two pixels at every
+// other step (a run of 2 for a rise of 1, and their multiples): here the
+// batch lines must take the very pixels of QPainter's one-pixel line, in
+// every direction, so a shift of one pixel on such ties shows at once.
+// Beside them the lines that need no rounding at all.
+TEST(Linienraster, GleichstandWieQPainter)
+{
+    struct Fall {
+        int dx, dy;
+    };
+    const Fall faelle[] = {
+        {2, 1}, {4, 2}, {6, 3}, {40, 20}, {1, 2}, {2, 4}, {20, 40}, // ties
+        {1, 1}, {30, 30}, {10, 0}, {0, 10}, {1, 0}, {0, 0},         // no rounding
+    };
+    QtZeichenflaeche schnell(120, 120), maler(120, 120);
+    for (const Fall& f : faelle)
+        for (int sx : {1, -1})
+            for (int sy : {1, -1}) {
+                const Punkt a{60, 60}, b{60 + sx * f.dx, 60 + sy * f.dy};
+                for (QtZeichenflaeche* z : {&schnell, &maler}) {
+                    z->fuellen(0);
+                    z->stift(0xFFFFFF, 1, figures::Stiftstil::Durchgezogen);
+                }
+                schnell.linien({a, b});
+                maler.bewegeZu(a.x, a.y);
+                maler.linieZu(b.x, b.y);
+                schnell.flip();
+                maler.flip();
+                std::string anders;
+                for (int y = 0; y < 120; ++y)
+                    for (int x = 0; x < 120; ++x)
+                        if (an(schnell.bild(), x, y) != an(maler.bild(), x, y))
+                            anders += " (" + std::to_string(x) + "," + std::to_string(y) + ")";
+                EXPECT_TRUE(anders.empty()) << "line " << a.x << "," << a.y << " - " << b.x << "," << b.y
+                                            << ", pixels apart:" << anders;
+            }
 }
 
 } // namespace
