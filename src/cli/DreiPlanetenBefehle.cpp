@@ -255,7 +255,9 @@ int renderDreiPlaneten(const cli::Argumente& args)
             ++schritte;
         }
         if (s) {
-            c.schritt = std::max(c.schritt - 1, 0);
+            // The last frame once more: from its step before the jump to the
+            // next event, if it made one, so that no further event passes.
+            c.schritt = std::max(c.schritt - 1 - c.rueckschritte, 0);
             s = figur.schritt(c, &flaeche, ansicht, einstellungen, r, lauf.sofort && o.zeilen ? &daten : nullptr);
         }
         zuletzt = c;
@@ -271,6 +273,9 @@ int renderDreiPlaneten(const cli::Argumente& args)
     // left (no event passed again) and without rows.
     return cli::zeilenUndBild(speicher.zeilen, o.aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
         figures::DreiPlanetenZaehler c = zuletzt;
+        // From the step before the clock's jump to the next event, if the
+        // frame made one: it makes the same jump and passes nothing anew.
+        c.schritt -= c.rueckschritte;
         figures::DreiPlanetenRahmen nochmals = r;
         nochmals.pause = true;
         try {

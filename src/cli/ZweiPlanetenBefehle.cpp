@@ -232,7 +232,15 @@ int renderZweiPlaneten(const cli::Argumente& args)
             if (!lauf.sofort)
                 c.schritt = std::max(c.schritt, n);
             const bool bild = n == letzter || (!o.bilderOrdner.empty() && n % jedes == 0);
-            s = figur.schritt(c, bild ? &flaeche : nullptr, ansicht, einstellungen, r, o.zeilen ? &daten : nullptr);
+            // Once the planets are hidden (or may hide in this frame) a frame
+            // moves the clock on to the next event, perhaps past the last
+            // step: it is drawn, as it may be the last one.
+            figures::ZweiPlanetenZaehler danach = c;
+            danach.konjIndex += figur.eingabe().konjunktionsstern ? 1 : 0;
+            danach.oppoIndex += figur.eingabe().oppositionsstern ? 1 : 0;
+            const bool springt = !lauf.sofort && figur.ohnePlaneten(danach, r);
+            s = figur.schritt(c, (bild || springt) ? &flaeche : nullptr, ansicht, einstellungen, r,
+                              o.zeilen ? &daten : nullptr);
             if (s && bild && !o.bilderOrdner.empty()) {
                 char name[32];
                 std::snprintf(name, sizeof name, "/two-planets_%05d.png", n);
@@ -255,6 +263,9 @@ int renderZweiPlaneten(const cli::Argumente& args)
     // left (no event passed again) and without rows.
     return cli::zeilenUndBild(speicher.zeilen, o.aus, flaeche.bild(), [&](figures::Zeichenflaeche& z) {
         figures::ZweiPlanetenZaehler c = zuletzt;
+        // From the step before the clock's jump to the next event, if the
+        // frame made one: it makes the same jump and passes nothing anew.
+        c.schritt -= c.rueckschritte;
         figures::ZweiPlanetenRahmen nochmals = r;
         nochmals.pause = true;
         try {
