@@ -189,6 +189,13 @@ std::vector<Einstellungswert> tabelleAufbauen()
                               VM_SKALAR(IntAnzahlBahnpunkte, int));
     bahnpunkte.erlaubt = {1, 2, 4, 8};
     t.push_back(std::move(bahnpunkte));
+
+    // The panel's place: any screen coordinate (screens may lie left of or
+    // above the primary one); the lowest value means "not moved yet".
+    t.push_back(eintrag("Bedienfeld", "IntBedienfeldLinks", Werttyp::Ganzzahl, Z::Einmal, E::KeinOrt, 32767,
+                        VM_SKALAR(IntBedienfeldLinks, int)));
+    t.push_back(eintrag("Bedienfeld", "IntBedienfeldOben", Werttyp::Ganzzahl, Z::Einmal, E::KeinOrt, 32767,
+                        VM_SKALAR(IntBedienfeldOben, int)));
     return t;
 }
 

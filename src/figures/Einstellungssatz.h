@@ -102,6 +102,14 @@ struct Einstellungssatz {
     int IntAnzahlBerechn = 1;                  // "Anzahl Berechnungen": 1 niedrig, 2 mittel, 3 hoch
     int IntAnzahlBahnpunkte = 1;               // orbit point factor: 1, 2, 4, 8
 
+    // --- Place of the control panel ("Bedienfeld") -------------------------
+    // The screen position of the panel's frame where the user left it, in
+    // pixels; KeinOrt until the panel has been moved once (it then opens
+    // below the main window's menu bar). One value for both sets.
+    static constexpr int KeinOrt = -32768;
+    int IntBedienfeldLinks = KeinOrt;
+    int IntBedienfeldOben = KeinOrt;
+
     // --- Custom colours of the colour dialog ("Dialogfarben") --------------
     std::array<Farbe, AnzahlDialogfarben> IntDialogFarbe{};
 
@@ -164,7 +172,8 @@ struct Einstellungswert {
 
 // Every stored value, in the order they are read and written: the body
 // fills first, then the other colours, the dialog colours, the star
-// background, sizes and widths, the flags and the levels.
+// background, sizes and widths, the flags, the levels and the place of the
+// control panel.
 const std::vector<Einstellungswert>& einstellungsTabelle();
 
 // The entry with the given value name (case-insensitive), or nullptr.

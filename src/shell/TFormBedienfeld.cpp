@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -174,12 +175,11 @@ TFormBedienfeld::TFormBedienfeld(QWidget* eltern)
     v->addWidget(checkBoxNurBahnen_);
     v->addStretch();
 
-    // Designed for 96 dots per inch: 162 x 465 at (8, 49), scaled once.
-    double skala = 1.0;
+    // Designed for 96 dots per inch: 162 pixels wide, scaled once. Its place
+    // is found when it is first shown (platzieren).
     if (QScreen* s = QGuiApplication::primaryScreen())
-        skala = qMax(1.0, s->logicalDotsPerInch() / 96.0);
-    setFixedWidth(static_cast<int>(162 * skala * 1.25));
-    move(8, static_cast<int>(49 * skala));
+        skala_ = qMax(1.0, s->logicalDotsPerInch() / 96.0);
+    setFixedWidth(static_cast<int>(162 * skala_ * 1.25));
 
     for (QPushButton* b : {button1_, button2_, button3_, button6_})
         b->installEventFilter(this);
@@ -399,6 +399,61 @@ bool TFormBedienfeld::drehTaste(QChar c)
     return true;
 }
 
+void TFormBedienfeld::showEvent(QShowEvent* e)
+{
+    // Placed once; later showings keep where it stood.
+    if (!platziert_)
+        platzieren();
+    QWidget::showEvent(e);
+}
+
+void TFormBedienfeld::platzieren()
+{
+    adjustSize();
+    const QSize groesse = frameGeometry().size();
+    std::optional<QPoint> ziel;
+    amMenue_ = false;
+    // The remembered place, when its corner still lies on a screen (one
+    // that is no longer attached gives the place below the menu bar).
+    if (vorgabe_ && QGuiApplication::screenAt(*vorgabe_ + QPoint(8, 8)))
+        ziel = vorgabe_;
+    if (!ziel) {
+        // Below the main window's menu bar, a few pixels in from its left
+        // edge, so that no menu is covered.
+        const int abstand = static_cast<int>(8 * skala_);
+        const QWidget* haupt = parentWidget() ? parentWidget()->window() : nullptr;
+        const auto* fenster = qobject_cast<const QMainWindow*>(haupt);
+        if (fenster && fenster->isVisible()) {
+            QWidget* leiste = fenster->menuWidget();
+            // The menus may appear only after the panel (at the end of the
+            // start phase): while the panel stands where it was put, it
+            // follows the menu bar's height.
+            if (leiste && leiste != menueleiste_) {
+                menueleiste_ = leiste;
+                leiste->installEventFilter(this);
+            }
+            amMenue_ = true;
+            const QPoint links = fenster->mapToGlobal(QPoint(0, 0));
+            const int unten = leiste && leiste->isVisible() ? leiste->mapToGlobal(QPoint(0, leiste->height())).y()
+                                                             : links.y();
+            ziel = QPoint(links.x() + abstand, unten + abstand / 2);
+        } else {
+            ziel = QPoint(abstand, static_cast<int>(49 * skala_));
+        }
+    }
+    // Inside the free area of its screen (the whole panel where it fits).
+    QScreen* bildschirm = QGuiApplication::screenAt(*ziel + QPoint(1, 1));
+    if (!bildschirm)
+        bildschirm = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (bildschirm) {
+        const QRect frei = bildschirm->availableGeometry();
+        ziel->setX(std::clamp(ziel->x(), frei.left(), std::max(frei.left(), frei.right() + 1 - groesse.width())));
+        ziel->setY(std::clamp(ziel->y(), frei.top(), std::max(frei.top(), frei.bottom() + 1 - groesse.height())));
+    }
+    move(*ziel);
+    platziert_ = pos();
+}
+
 void TFormBedienfeld::closeEvent(QCloseEvent* e)
 {
     emit geschlossen();
@@ -422,6 +477,8 @@ void TFormBedienfeld::keyPressEvent(QKeyEvent* e)
 
 bool TFormBedienfeld::eventFilter(QObject* o, QEvent* e)
 {
+    if (o == menueleiste_ && e->type() == QEvent::Resize && amMenue_ && isVisible() && !verschoben())
+        platzieren();
     // A button with the focus during a run (Start is locked then): the space
     // bar pauses as everywhere else instead of pressing that button, which
     // might be Beenden.

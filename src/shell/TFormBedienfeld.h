@@ -4,7 +4,11 @@
 // while a figure is drawn. Its handlers only set values; the run loop reads
 // them at its next iteration.
 
+#include <QPoint>
+#include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -76,6 +80,13 @@ public:
     // Checks "nur Linien zeichnen" (true) or "Flächen ausfüllen".
     void setzeNurLinien(bool linien);
 
+    // Where the panel opens the first time it is shown: the place the user
+    // left it at (from the settings) when that lies on a screen, else below
+    // the main window's menu bar; always inside the screen's free area.
+    void ortVorgeben(std::optional<QPoint> ort) { vorgabe_ = ort; }
+    // The panel stands elsewhere than where it was placed: the user moved it.
+    bool verschoben() const { return platziert_ && pos() != *platziert_; }
+
     // x/X, y/Y, c/C on the panel turn the sliders by ±3 degrees; returns true
     // when the key was one of them.
     bool drehTaste(QChar c);
@@ -97,6 +108,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
@@ -139,6 +151,13 @@ private:
     QRadioButton* sterneLinien_;
     QCheckBox* checkBoxNurBahnen_;
     int gemerktX_ = 0, gemerktY_ = 0, gemerktZ_ = 0;
+    void platzieren();
+    double skala_ = 1.0;
+    std::optional<QPoint> vorgabe_;
+    std::optional<QPoint> platziert_;
+    // Placed below the menu bar (not at a remembered place), which it follows.
+    bool amMenue_ = false;
+    QPointer<QWidget> menueleiste_;
 };
 
 } // namespace shell

@@ -1,10 +1,12 @@
 #include "ui/EinstellungsAnbindung.h"
 
 #include "shell/TForm1.h"
+#include "shell/TFormBedienfeld.h"
 #include "ui/Sprachwechsel.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
 
 namespace ui {
@@ -39,6 +41,7 @@ EinstellungsAnbindung::EinstellungsAnbindung(shell::TForm1& form1, figures::Eins
     form1_.aktionen().eintragen(Menuepunkt::Englisch1, menues_->englisch1());
 
     einlesen();
+    form1_.installEventFilter(this);
 
     form1_.sprachwechsel = [this] { Sprachwechsel::instanz().durchlauf(einstellungen_.aktuell().BoolSprache); };
     form1_.einstellungenSchreiben = [this] { return schreiben(); };
@@ -61,6 +64,18 @@ void EinstellungsAnbindung::einlesen()
         genauigkeit->setChecked(s.BoolGenauigkeit);
     anzahlBerechnungenGewaehlt(s.IntAnzahlBerechn);
     konfigurationAbgleichen();
+    // The panel opens where the user left it.
+    if (s.IntBedienfeldLinks != Einstellungssatz::KeinOrt && s.IntBedienfeldOben != Einstellungssatz::KeinOrt)
+        form1_.bedienfeld()->ortVorgeben(QPoint(s.IntBedienfeldLinks, s.IntBedienfeldOben));
+}
+
+bool EinstellungsAnbindung::eventFilter(QObject* o, QEvent* e)
+{
+    // Before the main window asks whether to save: a panel the user moved is
+    // a changed setting.
+    if (o == &form1_ && e->type() == QEvent::Close && form1_.bedienfeld()->verschoben())
+        einstellungenGeaendert();
+    return QObject::eventFilter(o, e);
 }
 
 void EinstellungsAnbindung::konfigurationAbgleichen()
@@ -75,8 +90,8 @@ void EinstellungsAnbindung::konfigurationAbgleichen()
     k.boolZitateAnzeigen = s.BoolZitateAnzeigen;
 }
 
-// "hohe Genauigkeit" and "Zitate anzeigen" belong to other windows: their
-// state (kept in the run configuration) is taken over just before writing.
+// "hohe Genauigkeit", "Zitate anzeigen" and the place of the control panel
+// belong to other windows: their state is taken over just before writing.
 void EinstellungsAnbindung::fremdeFlaggenUebernehmen()
 {
     bool genau = form1_.konfiguration().hoheGenauigkeit;
@@ -84,6 +99,10 @@ void EinstellungsAnbindung::fremdeFlaggenUebernehmen()
         genau = genauigkeit->isChecked();
     einstellungen_.setzen(&Einstellungssatz::BoolGenauigkeit, genau);
     einstellungen_.setzen(&Einstellungssatz::BoolZitateAnzeigen, form1_.konfiguration().boolZitateAnzeigen);
+    if (const shell::TFormBedienfeld* panel = form1_.bedienfeld(); panel->verschoben()) {
+        einstellungen_.setzen(&Einstellungssatz::IntBedienfeldLinks, panel->x());
+        einstellungen_.setzen(&Einstellungssatz::IntBedienfeldOben, panel->y());
+    }
 }
 
 bool EinstellungsAnbindung::schreiben()

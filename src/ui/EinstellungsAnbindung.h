@@ -54,6 +54,9 @@ public:
     void bahnpunkteGewaehlt(int faktor) override;
     void optionGeaendert() override;
 
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
 private:
     void fremdeFlaggenUebernehmen();
 

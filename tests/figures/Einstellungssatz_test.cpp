@@ -32,8 +32,8 @@ TEST(Einstellungstabelle, NamenEindeutigUndStandardwerteGueltig)
         EXPECT_TRUE(w.gueltig(w.wert(standard))) << "default out of its own range";
     }
     // 22 body fills, 32 other colours, 16 dialog colours, star background,
-    // 7 sizes and widths, 5 flags, 2 levels.
-    EXPECT_EQ(einstellungsTabelle().size(), 22u + 32u + 16u + 1u + 7u + 5u + 2u);
+    // 7 sizes and widths, 5 flags, 2 levels, the panel's place.
+    EXPECT_EQ(einstellungsTabelle().size(), 22u + 32u + 16u + 1u + 7u + 5u + 2u + 2u);
 }
 
 // Each table entry must address its own field: changing one value through the
