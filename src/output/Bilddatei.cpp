@@ -1,6 +1,7 @@
 #include "output/Bilddatei.h"
 
 #include "output/Vektorflaeche.h"
+#include "shell/Dateischreiben.h"
 #include "sprache/Sprache.h"
 
 #include <QBuffer>
@@ -9,7 +10,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <cmath>
@@ -62,38 +62,12 @@ namespace {
 Schreibergebnis Fehlschlag(const QString& grund) { return {false, grund}; }
 QString Grund(const char* schluessel) { return QString::fromStdString(sprache::T(schluessel)); }
 
-// Why the file failed: the system's words, or ours when it has none.
-QString Dateigrund(const QFileDevice& datei)
-{
-    const QString text = datei.errorString();
-    if (datei.error() == QFileDevice::NoError || text.isEmpty() || text == QLatin1String("Unknown error"))
-        return Grund("ausgabe.grund.schreiben");
-    return text;
-}
-
-// Writes `daten` through a temporary file beside the target, which replaces
-// the target only when every byte reached it. The file is unbuffered and a
-// short write is continued, so that a full disk or a file-size limit shows
-// itself on the write that finds it, with the system's reason, before
-// anything is renamed (a short write alone reports no error, and the save
-// file's own check only sees writes that failed outright).
+// Writes the whole file or nothing (see shell::DateiSchreiben).
 Schreibergebnis DateiSchreiben(const QString& name, const QByteArray& daten)
 {
-    QSaveFile datei(name);
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Fehlschlag(Dateigrund(datei));
-    qint64 geschrieben = 0;
-    while (geschrieben < daten.size()) {
-        const qint64 n = datei.write(daten.constData() + geschrieben, daten.size() - geschrieben);
-        if (n <= 0) {
-            const QString grund = Dateigrund(datei);
-            datei.cancelWriting();
-            return Fehlschlag(grund);
-        }
-        geschrieben += n;
-    }
-    if (!datei.commit())
-        return Fehlschlag(Dateigrund(datei));
+    QString grund;
+    if (!shell::DateiSchreiben(name, daten, &grund))
+        return Fehlschlag(grund);
     return {true, {}};
 }
 

@@ -1,5 +1,6 @@
 #include "ui/DatenausgabeMenues.h"
 
+#include "shell/Dateischreiben.h"
 #include "shell/TFormBedienfeld.h"
 #include "shell/TForm1.h"
 #include "ui/Sprachwechsel.h"
@@ -15,7 +16,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextCursor>
 #include <QTimer>
@@ -91,17 +91,10 @@ void TabellenSpalten(QPlainTextEdit* memo)
 
 bool TextSpeichern(const QString& pfad, const QString& text, QString* fehler)
 {
-    QSaveFile datei(pfad);
     QByteArray inhalt = text.toUtf8();
     if (!inhalt.isEmpty() && !inhalt.endsWith('\n'))
         inhalt += '\n';
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size() || !datei.commit()) {
-        if (fehler)
-            *fehler = datei.errorString();
-        datei.cancelWriting();
-        return false;
-    }
-    return true;
+    return shell::DateiSchreiben(pfad, inhalt, fehler);
 }
 
 DatenausgabeMenues::DatenausgabeMenues(shell::TForm1& form1)

@@ -10,13 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include "../gemeinsam/Dateigroessengrenze.h"
+
 #include <cerrno>
 #include <random>
-
-#if defined(Q_OS_UNIX)
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 using namespace output;
 
@@ -134,36 +131,8 @@ TEST(Bilddatei, FehlschlagHinterlaesstKeineHalbeDatei)
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("figur.svg")});
 }
 
-#if defined(Q_OS_UNIX)
+#if defined(VELMORA_DATEIGROESSENGRENZE)
 namespace {
-
-// A limit on the size of every file this process writes, for one scope:
-// writes beyond it fail with EFBIG (the signal that would end the process
-// is ignored meanwhile), as they do on a full disk.
-class Dateigroessengrenze {
-public:
-    explicit Dateigroessengrenze(rlim_t bytes)
-    {
-        alterSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-        if (getrlimit(RLIMIT_FSIZE, &alt_) != 0)
-            return;
-        rlimit neu = alt_;
-        neu.rlim_cur = bytes;
-        gesetzt_ = setrlimit(RLIMIT_FSIZE, &neu) == 0;
-    }
-    ~Dateigroessengrenze()
-    {
-        if (gesetzt_)
-            setrlimit(RLIMIT_FSIZE, &alt_);
-        std::signal(SIGXFSZ, alterSignal_);
-    }
-    bool gesetzt() const { return gesetzt_; }
-
-private:
-    rlimit alt_{};
-    bool gesetzt_ = false;
-    void (*alterSignal_)(int) = SIG_DFL;
-};
 
 QByteArray Inhalt(const QString& name)
 {

@@ -29,6 +29,10 @@
 
 #include <gtest/gtest.h>
 
+#include "../gemeinsam/Dateigroessengrenze.h"
+
+#include <cerrno>
+
 namespace {
 
 using shell::Darstellung;
@@ -227,6 +231,38 @@ TEST_F(Fenster, SpeichernAlsUtf8UndFehlschlagOhneDatei)
 }
 
 // Two start fields registered as the overview and the two-planet dialogs would.
+#if defined(VELMORA_DATEIGROESSENGRENZE)
+// A table the file cannot take (a file-size limit here; a full disk is the
+// same to the writer) fails with the system's reason and leaves the older
+// file as it was, a short table as well as a long one.
+TEST(Datentabelle, VolleDateiMeldetUndLaesstDieAlteStehen)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath("Datenausgabe.txt");
+    for (int laenge : {3000, 10000, 100000}) {
+        {
+            QFile f(pfad);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("alt\n");
+        }
+        QString grund;
+        bool ok = true;
+        {
+            Dateigroessengrenze grenze(2048);
+            if (!grenze.gesetzt())
+                GTEST_SKIP() << "no file-size limit on this system";
+            ok = ui::TextSpeichern(pfad, QString(laenge, 'x'), &grund);
+        }
+        EXPECT_FALSE(ok) << laenge;
+        EXPECT_EQ(grund.toStdString(), qt_error_string(EFBIG).toStdString()) << laenge;
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), QByteArray("alt\n")) << laenge;
+    }
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files).size(), 1);
+}
+#endif
+
 // "Daten speichern" opens in the folder of the last table saved, with the
 // default name, in this program run and the next (the folder is in the
 // settings store at once).
