@@ -157,3 +157,22 @@ TEST_F(ZweiPlanetenLauf, OppositionenZuerstZaehlenImEndtest)
     EXPECT_EQ(z.KonjIndex, 1);
     EXPECT_EQ(z.Schritt, 49);
 }
+
+TEST_F(ZweiPlanetenLauf, BehalteneSterneEinEreignisJeBild)
+{
+    // Two kept conjunction stars: once they turn, every frame of the run
+    // brings the next conjunction (the clock jumps over the steps between).
+    ablauf->eingabe.konjunktionsstern = true;
+    k.drehungDerFiguren = true;
+    z.FigurenAnzahl = z.gemerkteFigurenAnzahl = 2;
+    int bilderDanach = 0;
+    host.beimPumpen = [&](int) {
+        if (z.LaufAktiv && z.KonjIndex > z.FigurenAnzahl)
+            ++bilderDanach;
+        if (z.KonjIndex >= 10)
+            engine->beenden();
+    };
+    engine->ausfuehren();
+    EXPECT_GE(z.KonjIndex, 10);
+    EXPECT_LE(bilderDanach, 10);
+}
