@@ -4,6 +4,7 @@
 // a dialog stays clear.
 #include "shell/TForm1.h"
 #include "shell/TFormBedienfeld.h"
+#include "shell/UeberblickAblauf.h"
 #include "shell/ZweiPlanetenAblauf.h"
 #include "ui/EinstellungsAnbindung.h"
 #include "ui/Sprachwechsel.h"
@@ -61,6 +62,14 @@ protected:
         a->eingabe.raumgeraden = true;
         a->eingabe.konjunktionsstern = true;
         form1->engine().registrieren(shell::Darstellung::ZweiPlaneten, std::move(a));
+        // The overview of Earth, Jupiter and Saturn: the outer planets come
+        // from the element tables the run loads.
+        auto u = std::make_unique<shell::UeberblickAblauf>();
+        u->datenordner = std::string(VELMORA_QUELLORDNER) + "/Data";
+        u->eingabe.konfiguration = figures::UeberblickEingabe::FreieKonfiguration;
+        for (int b : {3, 5, 6})
+            u->eingabe.koerper[static_cast<size_t>(b)] = true;
+        form1->engine().registrieren(shell::Darstellung::Ueberblick, std::move(u));
         form1->resize(800, 600);
         form1->show();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !form1->zustand().Startphase; }, 5000));
@@ -80,12 +89,14 @@ protected:
         sprache::setzeSprache(vorher);
     }
 
-    // Start, wait for the complete figure, press Beenden on the panel.
+    // Start, wait for the complete figure (the overview, which never
+    // completes, for 100 steps), press Beenden on the panel.
     void laufBisBeenden()
     {
         QTimer uhr;
         QObject::connect(&uhr, &QTimer::timeout, [&] {
-            if (form1->zustand().LaufAktiv && form1->zustand().FigurFertig) {
+            const auto& z = form1->zustand();
+            if (z.LaufAktiv && (z.FigurFertig || z.Schritt >= 100)) {
                 uhr.stop();
                 QTest::mouseClick(form1->bedienfeld()->beendenKnopf(), Qt::LeftButton);
             }
@@ -161,4 +172,18 @@ TEST_F(StehendeFigur, EinGeleertesBildBleibtLeer)
     EXPECT_EQ(Bildpunkte(bild(), rg()), 0) << "the old figure does not come back";
     ui::Sprachwechsel::instanz().durchlauf(false);
     EXPECT_EQ(Bildpunkte(bild(), rg()), 0);
+}
+
+// The frame drawn again computes the outer planets from the element tables
+// of the run, which Beenden released for the next run.
+TEST_F(StehendeFigur, UeberblickMitAeusserenPlanetenNachBeenden)
+{
+    form1->konfiguration().menueDarstellung = shell::Darstellung::Ueberblick;
+    laufBisBeenden();
+    const figures::Farbe jupiter = einstellungen.aktuell().IntFarbePlanet[5];
+    ASSERT_GT(Bildpunkte(bild(), jupiter), 10) << "Jupiter's disc in the finished figure";
+    form1->resize(1000, 700);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bild().width() == form1->zeichenflaecheWidget()->width(); }, 2000));
+    EXPECT_GT(Bildpunkte(bild(), jupiter), 10) << "Jupiter drawn again after the resize";
+    EXPECT_FALSE(form1->engine().rechner->hatOskulierendeQuelle()) << "the tables stay released for the next run";
 }
