@@ -84,6 +84,7 @@ TForm1::TForm1(QWidget* eltern) : QMainWindow(eltern)
 
     flaeche_.beimFlip([this](const QImage& b) {
         dxDraw1_->zeigen(b);
+        bildSteht_ = engineTiefe_ > 0 && !z_.Startphase;
         if (engineTiefe_ == 0)
             engine_->figurVerwerfen();
     });
@@ -303,6 +304,26 @@ bool TForm1::stehendeFigurZeichnen()
     return ok;
 }
 
+bool TForm1::bildBehalten()
+{
+    const QImage alt = dxDraw1_->gezeigt();
+    if (!bildSteht_ || alt.isNull() || z_.Startphase)
+        return false;
+    const QSize groesse(flaeche_.breite(), flaeche_.hoehe());
+    if (alt.size() == groesse)
+        return true;
+    QImage neu(groesse, alt.format());
+    const figures::Farbe f = k_.intFarbeHintergrund;
+    neu.fill(QColor(f & 0xFF, (f >> 8) & 0xFF, (f >> 16) & 0xFF));
+    {
+        QPainter p(&neu);
+        p.drawImage((groesse.width() - alt.width()) / 2, (groesse.height() - alt.height()) / 2, alt);
+    }
+    // Shown (and so saved and printed) as it is; the next run draws afresh.
+    dxDraw1_->zeigen(neu);
+    return true;
+}
+
 void TForm1::FormResize(int breite, int hoehe)
 {
     flaeche_.setzeGroesse(breite, hoehe);
@@ -347,8 +368,9 @@ void TForm1::HintergrundSofort()
         return;
     // The figure of the last run is not wiped: it is drawn again on the new
     // background (a resize, "Standard wiederherstellen", the background
-    // commands).
-    if (stehendeFigurZeichnen())
+    // commands), or, where its frame cannot be drawn again (kept figures
+    // turning), its picture stays.
+    if (stehendeFigurZeichnen() || bildBehalten())
         return;
     if (z_.Startphase || !einstellungen) {
         flaeche_.fuellen(z_.Startphase ? figures::Schwarz : k_.intFarbeHintergrund);

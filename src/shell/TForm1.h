@@ -157,6 +157,9 @@ private:
     // The figure of the last run drawn again in the window's present size,
     // language and colours, when one stands; false when there is none.
     bool stehendeFigurZeichnen();
+    // A run's last picture that cannot be drawn again keeps its pixels,
+    // centred on the surface's new size; false when none is shown.
+    bool bildBehalten();
 
     Laufzustand z_;
     Laufkonfiguration k_;
@@ -180,6 +183,7 @@ private:
     // Inside a call of the engine: its flips show the run's figure. Any
     // other flip (a dialog clearing the surface) replaces that figure.
     int engineTiefe_ = 0;
+    bool bildSteht_ = false; // the surface shows a picture of a run
 };
 
 } // namespace shell

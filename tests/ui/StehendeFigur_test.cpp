@@ -10,6 +10,8 @@
 #include "ui/Sprachwechsel.h"
 
 #include <QFile>
+
+#include <functional>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,13 +92,14 @@ protected:
     }
 
     // Start, wait for the complete figure (the overview, which never
-    // completes, for 100 steps), press Beenden on the panel.
-    void laufBisBeenden()
+    // completes, for 100 steps; or until `bis` says so), press Beenden on
+    // the panel.
+    void laufBisBeenden(std::function<bool(const shell::Laufzustand&)> bis = {})
     {
         QTimer uhr;
         QObject::connect(&uhr, &QTimer::timeout, [&] {
             const auto& z = form1->zustand();
-            if (z.LaufAktiv && (z.FigurFertig || z.Schritt >= 100)) {
+            if (z.LaufAktiv && (bis ? bis(z) : (z.FigurFertig || z.Schritt >= 100))) {
                 uhr.stop();
                 QTest::mouseClick(form1->bedienfeld()->beendenKnopf(), Qt::LeftButton);
             }
@@ -186,4 +189,30 @@ TEST_F(StehendeFigur, UeberblickMitAeusserenPlanetenNachBeenden)
     ASSERT_TRUE(QTest::qWaitFor([&] { return bild().width() == form1->zeichenflaecheWidget()->width(); }, 2000));
     EXPECT_GT(Bildpunkte(bild(), jupiter), 10) << "Jupiter drawn again after the resize";
     EXPECT_FALSE(form1->engine().rechner->hatOskulierendeQuelle()) << "the tables stay released for the next run";
+}
+
+// Kept figures turning: their frame is not drawn again (it would move them
+// on), so the picture itself stays, centred in the larger surface.
+TEST_F(StehendeFigur, GedrehteFigurenBehaltenIhrBild)
+{
+    form1->konfiguration().drehungDerFiguren = true;
+    form1->zustand().FigurenAnzahl = form1->zustand().gemerkteFigurenAnzahl = 1;
+    laufBisBeenden([](const shell::Laufzustand& z) { return z.KonjIndex > 1; });
+    ASSERT_FALSE(form1->engine().figurSteht()) << form1->zustand().KonjIndex << " events, " << form1->zustand().FigurenAnzahl << " kept";
+    const figures::Farbe stern = einstellungen.aktuell().IntFarbeLinienKonj;
+    const int vorher = Bildpunkte(bild(), stern);
+    ASSERT_GT(vorher, 20) << "the kept star";
+    const QImage alt = bild().copy();
+    form1->resize(1000, 700);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bild().width() == form1->zeichenflaecheWidget()->width(); }, 2000));
+    EXPECT_EQ(Bildpunkte(bild(), stern), vorher) << "the same picture, placed";
+    const QPoint ecke((bild().width() - alt.width()) / 2, (bild().height() - alt.height()) / 2);
+    // Where the old picture lies on the new surface (it may be cut off
+    // where the new one is smaller), its pixels are unchanged.
+    int anders = 0;
+    for (int y = std::max(0, -ecke.y()); y < alt.height() && y + ecke.y() < bild().height(); ++y)
+        for (int x = std::max(0, -ecke.x()); x < alt.width() && x + ecke.x() < bild().width(); ++x)
+            anders += (bild().pixel(x + ecke.x(), y + ecke.y()) & 0xFFFFFF) != (alt.pixel(x, y) & 0xFFFFFF);
+    EXPECT_EQ(anders, 0) << "centred: " << alt.width() << "x" << alt.height() << " in " << bild().width() << "x"
+                         << bild().height();
 }
