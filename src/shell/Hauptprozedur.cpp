@@ -573,12 +573,24 @@ bool Hauptprozedur::bildNachzeichnen(figures::Zeichenflaeche& ziel)
     if (!bildNachzeichenbar() || ziel.zwischenspeicherMoeglich())
         return false;
     const Laufzustand gerettet = z_;
+    const bool ok = gezeigtenRahmenZeichnen(ziel, false);
+    z_ = gerettet;
+    ansichtAbgleichen();
+    return ok;
+}
+
+bool Hauptprozedur::gezeigtenRahmenZeichnen(figures::Zeichenflaeche& ziel, bool alsLauf)
+{
     // Between two iterations the step has moved on past the frame shown,
     // except for a complete figure, which was stepped back to it already.
     if (!z_.FigurFertig || z_.PauseAktiv || !regeln_.fertigZurueck)
         Pausenfunktion();
     // Paused: the frame writes no rows and marks no event new.
     z_.PauseAktiv = true;
+    if (alsLauf) {
+        z_.LaufAktiv = true;
+        z_.Abbruch = false;
+    }
     z_.AktuellerTag = z_.Starttag + z_.Schritt * z_.Schrittweite;
     ansichtAbgleichen();
     StilleBedienung still(*this);
@@ -598,8 +610,6 @@ bool Hauptprozedur::bildNachzeichnen(figures::Zeichenflaeche& ziel)
     } catch (const figures::FlaecheVerloren&) {
         ok = false;
     }
-    z_ = gerettet;
-    ansichtAbgleichen();
     return ok && !still.gescheitert;
 }
 
@@ -620,36 +630,12 @@ bool Hauptprozedur::figurNeuZeichnen()
         ohne = rechner->oskulierendeQuelle();
         rechner->setzeOskulierendeQuelle(figurQuelle_);
     }
-    // The step of the frame shown, as the paused loop draws it again.
-    if (!z_.FigurFertig || z_.PauseAktiv || !regeln_.fertigZurueck)
-        Pausenfunktion();
-    z_.PauseAktiv = true;
-    z_.LaufAktiv = true;
-    z_.Abbruch = false;
-    z_.AktuellerTag = z_.Starttag + z_.Schritt * z_.Schrittweite;
-    ansichtAbgleichen();
-    StilleBedienung still(*this);
-    bool ok = true;
-    try {
-        host_.flaeche().fuellen(k_.intFarbeHintergrund);
-        Laufdienste d{z_,
-                      k_,
-                      speicher_,
-                      still,
-                      host_.flaeche(),
-                      ansicht ? *ansicht : eigeneAnsicht_,
-                      einstellungen ? einstellungen->aktuell() : standardEinstellungen_,
-                      rechner.get(),
-                      nullptr};
-        lauf_->schritt(d);
-    } catch (const figures::FlaecheVerloren&) {
-        ok = false;
-    }
+    const bool ok = gezeigtenRahmenZeichnen(host_.flaeche(), true);
     z_ = gerettet;
     if (rechner)
         rechner->setzeOskulierendeQuelle(ohne);
     ansichtAbgleichen();
-    if (!ok || still.gescheitert) {
+    if (!ok) {
         figurVerwerfen();
         return false;
     }

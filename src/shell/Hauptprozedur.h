@@ -118,6 +118,10 @@ public:
     int iterationen() const { return iterationen_; }
 
 private:
+    // Draws the frame shown again onto ziel from the paused state; alsLauf
+    // marks the run active while a stopped figure is drawn. The caller
+    // saves and restores the run state.
+    bool gezeigtenRahmenZeichnen(figures::Zeichenflaeche& ziel, bool alsLauf);
     bool einrichten();
     void hauptschleife();
     void leeren();
