@@ -2,7 +2,6 @@
 
 #include "astro/Koerper.h"
 #include "astro/Konjunktion.h"
-#include "figures/ZweiPlaneten.h"
 #include "sprache/Koerpernamen.h"
 #include "sprache/Sprache.h"
 
@@ -180,7 +179,7 @@ astro::Status DreiPlaneten::vorbereiten(const DreiPlanetenEingabe& e, const Drei
         return zuweisen(i, t);
     };
     const auto tag = [&](int i) { return tage_[I(i)]; };
-    const auto abbruch = [&] { return lauf_.abbruch && lauf_.abbruch(); };
+    const auto abbruch = [&] { return lauf_.abgebrochen(); };
     astro::Status fehler = astro::Status::Ok();
     gefunden_ = EreignisseVorausberechnen(zuRechnen, t0_, ks, synodisch_ / 100.0, lauf_.neustarts, zuweisung, tag,
                                           abbruch, fehler);

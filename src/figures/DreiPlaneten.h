@@ -18,8 +18,8 @@
 #include "figures/Ansicht.h"
 #include "figures/Bahnen.h"
 #include "figures/DreiPlanetenEingabe.h"
-#include "figures/ZweiPlaneten.h"
 #include "figures/Einstellungssatz.h"
+#include "figures/Ereignisfigur.h"
 #include "figures/Legende.h"
 #include "figures/Punktliste.h"
 #include "figures/Rahmen.h"
@@ -38,29 +38,13 @@ namespace figures {
 bool DreiPlanetenKoerper(const DreiPlanetenEingabe& e, std::array<int, 3>& planeten);
 
 // What the run hands the preparation.
-struct DreiPlanetenlauf {
-    double gueltigkeitsgrenze = astro::GrenzeNormal;
-    int konstellationsgrenze = 1200;  // events stored at most
+struct DreiPlanetenlauf : Ereignislauf {
     int bahnpunkteFaktor = 1;
-    bool hoheGenauigkeit = false;
-    bool mitPraezession = false;
-    bool sofort = false;              // "Ergebnis sofort"
-    int sofortAnzahl = 500;           // ... the count of its dialog
-    bool drehung = false;             // "Drehung der Figuren"
-    int figurenAnzahl = 10;
-    int neustarts = EreignisNeustartsHoechstens; // a guard only, see EreignisseVorausberechnen
-    std::function<bool()> abbruch;    // the preparation only; may be empty
-    std::function<void(int)> fortschritt;
+    int sofortAnzahl = 500;           // the count of the "Ergebnis sofort" dialog
 };
 
 using DreiPlanetenRahmen = Figurrahmen;
-
-struct DreiPlanetenZaehler {
-    int schritt = 0;
-    int konjIndex = 0;
-    int rueckschritte = 0;
-    bool ereignisNeu = false;
-};
+using DreiPlanetenZaehler = Ereigniszaehler;
 
 class DreiPlaneten {
 public:

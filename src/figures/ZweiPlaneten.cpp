@@ -33,14 +33,8 @@ enum Ebene : int {
 Raumpunkt Minus(const Raumpunkt& a, const Raumpunkt& b) { return {a.X - b.X, a.Y - b.Y, a.Z - b.Z}; }
 Raumpunkt Negativ(const Raumpunkt& a) { return {-a.X, -a.Y, -a.Z}; }
 
-bool Abgebrochen(const ZweiPlanetenlauf& l) { return l.abbruch && l.abbruch(); }
 
 } // namespace
-
-double SiderischePeriode(int koerper)
-{
-    return astro::SiderischePeriodeTage[I(std::clamp(koerper, 1, 21))];
-}
 
 void ZweiPlanetenKorrigieren(ZweiPlanetenEingabe& e)
 {
@@ -54,14 +48,6 @@ void ZweiPlanetenKorrigieren(ZweiPlanetenEingabe& e)
         e.planet2 = e.planet1 < 21 ? e.planet1 + 1 : e.planet1 - 1;
     if (Ausdehnung[I(e.planet2)] < Ausdehnung[I(e.planet1)])
         std::swap(e.planet1, e.planet2);
-}
-
-int Schrittweitenvorschlag(int planet1, int planet2, int zentrum)
-{
-    double t = std::min(SiderischePeriode(planet1), SiderischePeriode(planet2));
-    if (zentrum != 0)
-        t = std::min(t, SiderischePeriode(zentrum));
-    return static_cast<int>(std::nearbyint(t / 60.0));
 }
 
 double BreitenTeiler(int p1, int p2)
@@ -98,15 +84,6 @@ Raumpunkt SchleifenPunkt(const Raumpunkt& p, double f, double r0, bool mitBreite
     const double r = 0.9 * r0 * (mitBreite ? 1.0 + k.B / f : 1.0);
     const double l = k.L * GradZuRad;
     return {r * std::cos(l), r * std::sin(l), k.R};
-}
-
-void Ereignisspeicher::anlegen(int n)
-{
-    const size_t m = I(std::max(n, 1));
-    tage.assign(m, 0.0);
-    ort1.assign(m, Raumpunkt{});
-    ort2.assign(m, Raumpunkt{});
-    gefunden = 0;
 }
 
 size_t ZweiPlaneten::idx(int k) const { return I(std::clamp(k, 0, schrittzahl_)); }
@@ -229,7 +206,7 @@ astro::Status ZweiPlaneten::stellen()
         if (k % 100 == 0) {
             if (lauf_.fortschritt)
                 lauf_.fortschritt(k);
-            if (Abgebrochen(lauf_))
+            if (lauf_.abgebrochen())
                 return astro::Status::Fehlschlag(astro::Fehler::Abgebrochen);
         }
         const double t = t0_ + k * e_.schrittweite;
@@ -318,7 +295,7 @@ astro::Status ZweiPlaneten::ereignisseBerechnen(bool konjunktion)
         anzahl = std::min(anzahl, lauf_.figurenAnzahl + 1);
     const auto zuweisung = [&](int i, double t) { return zuweisen(sp, konjunktion, i, t); };
     const auto tag = [&](int i) { return sp.tage[I(i)]; };
-    const auto abbruch = [&] { return Abgebrochen(lauf_); };
+    const auto abbruch = [&] { return lauf_.abgebrochen(); };
     astro::Status fehler = astro::Status::Ok();
     sp.gefunden = EreignisseVorausberechnen(anzahl, t0_, synodisch_, synodisch_ / 100.0, lauf_.neustarts, zuweisung,
                                             tag, abbruch, fehler);

@@ -24,7 +24,7 @@
 #include "figures/Ansicht.h"
 #include "figures/Bahnen.h"
 #include "figures/Einstellungssatz.h"
-#include "figures/Ereignisse.h"
+#include "figures/Ereignisfigur.h"
 #include "figures/Legende.h"
 #include "figures/Punktliste.h"
 #include "figures/Rahmen.h"
@@ -43,13 +43,6 @@ namespace figures {
 // planet 2 Mars; the same body twice makes planet 2 the next body.
 void ZweiPlanetenKorrigieren(ZweiPlanetenEingabe& e);
 
-// Sidereal period (days) of body b, 1 .. 21.
-double SiderischePeriode(int koerper);
-
-// The step width proposed for a pair and centre: the shortest period of
-// the two planets (and of the centre planet) / 60, halves to even.
-int Schrittweitenvorschlag(int planet1, int planet2, int zentrum);
-
 // The loops seen from the Earth: latitude divisor (degrees) and base radius
 // (10^6 km) of a pair.
 double BreitenTeiler(int planet1, int planet2);
@@ -60,67 +53,13 @@ double SchleifenRadius(const ZweiPlanetenEingabe& e);
 Raumpunkt SchleifenPunkt(const Raumpunkt& p, double f, double r0, bool mitBreite);
 
 // What the run hands the preparation.
-struct ZweiPlanetenlauf {
-    double gueltigkeitsgrenze = astro::GrenzeNormal;
+struct ZweiPlanetenlauf : Ereignislauf {
     int schrittgrenze = 12000;        // "Anzahl Berechnungen": steps at most
-    int konstellationsgrenze = 1200;  // events at most
-    bool hoheGenauigkeit = false;
-    bool mitPraezession = false;
-    bool sofort = false;              // "Ergebnis sofort"
-    int sofortSchritte = 5000;        // ... the count of its dialog
-    bool drehung = false;             // "Drehung der Figuren"
-    int figurenAnzahl = 10;           // kept figures
-    int neustarts = EreignisNeustartsHoechstens; // restarts of the event search before the start (a guard)
-    // Asked between steps and events of the pre-calculation: true ends it
-    // (Beenden). May be empty.
-    std::function<bool()> abbruch;
-    // Told every 100th step of the pre-calculation. May be empty.
-    std::function<void(int)> fortschritt;
+    int sofortSchritte = 5000;        // the count of the "Ergebnis sofort" dialog
 };
 
-// The conjunctions or the oppositions of a run: the day of each event and
-// the places of the two planets in the frame of the figure (slot 1 and slot
-// 2 as the step arrays hold them), slot 0 .. kapazitaet - 1.
-struct Ereignisspeicher {
-    std::vector<double> tage;
-    std::vector<Raumpunkt> ort1, ort2;
-    int gefunden = 0; // events computed by the pre-calculation
-    void anlegen(int n);
-};
-
-// The view and decoration switches of the menu a frame of an event figure
-// (two and three planets) reads, and the state of the run it is drawn in.
-struct Figurrahmen {
-    int sterne = -1;                 // star background 0 .. 2, -1 none
-    Tierkreisart tierkreis = Tierkreisart::Keiner;
-    bool sonneZentrum = false;       // "Sonne ins Zentrum"
-    bool zentrumMarkieren = false;
-    bool massstab = false;
-    bool astronomischeEinheiten = false;
-    bool legende = false;
-    Mittelpunktmodus mittelpunktmodus = Mittelpunktmodus::Punkte;
-    bool nurZuBeginn = false;        // "Planeten nur zu Beginn"
-    int nurBisIndex = 15;
-    bool pause = false;
-    bool fertig = false;
-    int zeilengrenze = 10000;
-    bool alleNeuProjizieren = false; // the view changed or the centre was dragged
-    bool hintergrundFuellen = true;  // clear to the background colour first
-    // Processes window messages while many rows are written at once; false
-    // ends the writing (Beenden). May be empty.
-    std::function<bool()> pumpen;
-};
 using ZweiPlanetenRahmen = Figurrahmen;
-
-// The counters a frame reads and advances (the run keeps them in its state:
-// the end test and the pause step-back read them there).
-struct ZweiPlanetenZaehler {
-    int schritt = 0;        // Schritt
-    int konjIndex = 0;      // conjunctions passed
-    int oppoIndex = 0;      // oppositions passed
-    int rueckschritte = 0;  // steps skipped by the clock synchronisation of this frame
-    bool ereignisNeu = false;
-};
+using ZweiPlanetenZaehler = Ereigniszaehler;
 
 class ZweiPlaneten {
 public:

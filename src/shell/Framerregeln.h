@@ -11,7 +11,7 @@
 #include "shell/Darstellungsablauf.h"
 #include "figures/Ereignisse.h"
 #include "figures/Verweis.h"
-#include "figures/ZweiPlaneten.h"
+#include "figures/Ereignisfigur.h"
 
 #include <span>
 
